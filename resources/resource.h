@@ -1,0 +1,3 @@
+#pragma once
+
+#define IDD_MAIN 102

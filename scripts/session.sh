@@ -1,0 +1,30 @@
+# Sourced by the run and test scripts: a private X display (when there is none) and a
+# persistent wineserver, so each Windows program starts in well under a second.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+
+xvfb_pid=""
+
+start_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
+  local n
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X${n}-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
+    kill "$xvfb_pid" 2>/dev/null; xvfb_pid=""
+  done
+  echo "session: no X display could be started" >&2
+  return 1
+}
+
+# Detached stdio: a wineserver holding CTest's pipes would keep CTest waiting forever.
+start_wineserver() {
+  wineserver -p </dev/null >/dev/null 2>&1
+}
+
+stop_session() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+}
