@@ -19,9 +19,12 @@ start_display() {
   return 1
 }
 
-# Detached stdio: a wineserver holding CTest's pipes would keep CTest waiting forever.
+# Detached stdio: a wineserver or a Wine service (started by the first Wine program of a
+# session and kept alive by the persistent server) holding CTest's pipes would keep CTest
+# waiting forever. So the server and the services start here, away from any pipe.
 start_wineserver() {
   wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 stop_session() {

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "framework/win32/Application.h"
+#include "framework/win32/Control.h"
+#include "framework/win32/DataExchange.h"
+#include "framework/win32/Dialog.h"
+#include "framework/win32/MessageBox.h"
+#include "tests/framework/win32/ProbeDialog.h"
+#include "tests/support/win32/ModalDriver.h"
+
+namespace fennick {
+namespace {
+
+using testing::DriveNextModal;
+
+// A control that claims the reflected notifications it is written for.
+class ProbeControl : public Control {
+public:
+    int presubclassCalls = 0;
+    int reflectedClicks = 0;
+    HBRUSH colorBrush = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+
+protected:
+    void PreSubclassWindow() override { ++presubclassCalls; }
+
+    bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override
+    {
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+            ++reflectedClicks;
+            result = 0;
+            return true;
+        }
+        if (message == WM_CTLCOLORSTATIC) {
+            result = reinterpret_cast<LRESULT>(colorBrush);
+            return true;
+        }
+        return false;
+    }
+};
+
+class ProbeDialog : public Dialog {
+public:
+    ProbeDialog() : Dialog(IDD_PROBE, nullptr) {}
+
+    std::wstring text = L"처음 글";
+    ProbeControl button;
+    ProbeControl label;
+    std::vector<UINT> lifecycle;
+    int buttonCommandsSeenByDialog = 0;
+    bool throwOnPaint = false;
+
+protected:
+    void DoDataExchange(DataExchange& exchange) override
+    {
+        exchange.BindControl(IDC_PROBE_BUTTON, button);
+        exchange.BindControl(IDC_PROBE_LABEL, label);
+        exchange.ExchangeText(IDC_PROBE_EDIT, text);
+    }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        switch (message) {
+        case WM_CREATE:
+        case WM_INITDIALOG:
+        case WM_DESTROY:
+            lifecycle.push_back(message);
+            break;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_PROBE_BUTTON)
+                ++buttonCommandsSeenByDialog;
+            break;
+        case WM_APP:
+            if (throwOnPaint)
+                throw std::runtime_error("probe failure");
+            break;
+        }
+        return Dialog::WindowProc(message, wParam, lParam);
+    }
+};
+
+struct ScopedMessageBoxes {
+    std::vector<MessageBoxRequest> shown;
+    ScopedMessageBoxes()
+    {
+        SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+            shown.push_back(request);
+            return IDOK;
+        });
+    }
+    ~ScopedMessageBoxes() { SetMessageBoxHandler(nullptr); }
+};
+
+TEST(Dialog, SeesCreationBeforeInitialisationAndExchangesTextBothWays)
+{
+    ProbeDialog dialog;
+    std::wstring shownAtStart;
+    DriveNextModal([&](HWND window) {
+        shownAtStart = WindowText(GetDlgItem(window, IDC_PROBE_EDIT));
+        SetWindowTextW(GetDlgItem(window, IDC_PROBE_EDIT), L"바뀐 글");
+        SendMessageW(window, WM_COMMAND, IDOK, 0);
+    });
+
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(shownAtStart, L"처음 글");
+    EXPECT_EQ(dialog.text, L"바뀐 글");
+    EXPECT_EQ(dialog.lifecycle, (std::vector<UINT>{WM_CREATE, WM_INITDIALOG, WM_DESTROY}));
+    EXPECT_EQ(dialog.Handle(), nullptr);
+}
+
+TEST(Dialog, BindsControlsOnceAndGivesThemTheirReflectedNotifications)
+{
+    ProbeDialog dialog;
+    LRESULT labelBrush = 0;
+    DriveNextModal([&](HWND window) {
+        dialog.UpdateData(false); // a second exchange must not bind again
+        SendMessageW(GetDlgItem(window, IDC_PROBE_BUTTON), BM_CLICK, 0, 0);
+        HWND label = GetDlgItem(window, IDC_PROBE_LABEL);
+        HDC dc = GetDC(label);
+        labelBrush = SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                  reinterpret_cast<LPARAM>(label));
+        ReleaseDC(label, dc);
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.button.presubclassCalls, 1);
+    EXPECT_EQ(dialog.button.reflectedClicks, 1);
+    EXPECT_EQ(dialog.buttonCommandsSeenByDialog, 0);
+    EXPECT_EQ(labelBrush, reinterpret_cast<LRESULT>(dialog.label.colorBrush));
+    EXPECT_EQ(dialog.button.Handle(), nullptr);
+}
+
+TEST(Dialog, EscapeAndTheCloseBoxEndItAsCancelWithoutSavingTexts)
+{
+    for (const bool closeBox : {false, true}) {
+        ProbeDialog dialog;
+        DriveNextModal([&](HWND window) {
+            SetWindowTextW(GetDlgItem(window, IDC_PROBE_EDIT), L"버려질 글");
+            if (closeBox) {
+                SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            } else {
+                // Posted so that the modal loop's dialog manager turns it into IDCANCEL.
+                SetFocus(GetDlgItem(window, IDC_PROBE_EDIT));
+                PostMessageW(GetDlgItem(window, IDC_PROBE_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
+            }
+        });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL) << (closeBox ? "close box" : "Escape");
+        EXPECT_EQ(dialog.text, L"처음 글");
+    }
+}
+
+TEST(Dialog, AnExceptionInAHandlerIsReportedAndTheDialogGoesOn)
+{
+    ScopedMessageBoxes boxes;
+    ProbeDialog dialog;
+    dialog.throwOnPaint = true;
+    bool stillThere = false;
+    DriveNextModal([&](HWND window) {
+        SendMessageW(window, WM_APP, 0, 0);
+        stillThere = IsWindow(window) && IsWindowVisible(window);
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(stillThere);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(L"probe failure"), std::wstring::npos);
+    EXPECT_EQ(boxes.shown[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+} // namespace
+} // namespace fennick
