@@ -13,6 +13,7 @@ constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF White = RGB(255, 255, 255);
 
 // A bitmap compatible with dc holding `source` at width x height, stretched when it differs.
+// Stretching keeps exact pixel colours (no ANDed neighbours), so the mask colour still matches.
 OwnedBitmap CopyAtSize(HDC dc, HBITMAP source, int width, int height)
 {
     const SIZE size = DrawManager::GetBitmapSize(source);
@@ -27,6 +28,7 @@ OwnedBitmap CopyAtSize(HDC dc, HBITMAP source, int width, int height)
     if (size.cx == width && size.cy == height) {
         BitBlt(targetDC.get(), 0, 0, width, height, sourceDC.get(), 0, 0, SRCCOPY);
     } else {
+        SetStretchBltMode(targetDC.get(), COLORONCOLOR);
         StretchBlt(targetDC.get(), 0, 0, width, height, sourceDC.get(), 0, 0, size.cx, size.cy, SRCCOPY);
     }
     return target;

@@ -7,7 +7,9 @@ namespace fennick {
 
 namespace {
 
-// A bitmap of width x height in the format of `like`, holding `source` stretched to fit.
+// A bitmap of width x height in the format of `like`, holding `source` stretched to fit. Pixels
+// are dropped or repeated, never ANDed together as the default mode does, which would streak a
+// colour image and fringe its mask.
 OwnedBitmap StretchInto(HDC sourceDC, HDC targetDC, HBITMAP source, SIZE sourceSize, const BITMAP& like, int width,
                         int height)
 {
@@ -15,6 +17,7 @@ OwnedBitmap StretchInto(HDC sourceDC, HDC targetDC, HBITMAP source, SIZE sourceS
     if (target) {
         const GdiSelection fromSource(sourceDC, source);
         const GdiSelection intoTarget(targetDC, target.get());
+        SetStretchBltMode(targetDC, COLORONCOLOR);
         StretchBlt(targetDC, 0, 0, width, height, sourceDC, 0, 0, sourceSize.cx, sourceSize.cy, SRCCOPY);
     }
     return target;
