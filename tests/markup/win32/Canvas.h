@@ -20,16 +20,12 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     HDC DC() const { return dc_.get(); }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
     COLORREF At(int x, int y) const;
     void Set(int x, int y, COLORREF color);
     void Clear(COLORREF color);
-    // The colours of a row or column as text, one letter per pixel from the key, '?' otherwise.
-    std::string Row(int y, int fromX, int toX, const std::function<char(COLORREF)>& key) const;
-    bool Unchanged(COLORREF background) const;
+    bool Unchanged(COLORREF background) const { return Unchanged(background, {0, 0, width_, height_}); }
     bool Unchanged(COLORREF background, const RECT& area) const;
-    // Writes the canvas as a 24-bit BMP file; false when the file cannot be written.
+    // Writes a 32-bit BMP file; false when it cannot be written.
     bool WriteBitmapFile(const std::wstring& path) const;
 
 private:
@@ -41,11 +37,10 @@ private:
     int height_;
 };
 
-// Bitmaps and icons made pixel by pixel; colours are COLORREFs, alpha separate.
+// Bitmaps (a 24-bit section, or 32-bit with one alpha for all pixels) and icons made pixel by
+// pixel; the icon is transparent where `opaque` says no.
 using PixelSource = std::function<COLORREF(int x, int y)>;
-OwnedBitmap MakeBitmap24(int width, int height, const PixelSource& color);
-OwnedBitmap MakeBitmap32(int width, int height, const PixelSource& color, int alpha);
-// An icon whose mask is opaque where `opaque` says so.
+OwnedBitmap MakeBitmap(int width, int height, const PixelSource& color, int bits = 24, int alpha = 0);
 OwnedIcon MakeIcon(int width, int height, const PixelSource& color, const std::function<bool(int, int)>& opaque);
 
 } // namespace fennick

@@ -136,12 +136,12 @@ void AppendOnNewRow(std::vector<Sample>& samples, const std::vector<Sample>& gro
 int wmain(int argc, wchar_t** argv)
 {
     const std::wstring output = argc > 1 ? argv[1] : L"markup-gallery.bmp";
-    const OwnedBitmap masked = MakeBitmap24(48, 48, [](int x, int y) { return Disc(x, y, Magenta); });
-    const OwnedBitmap alpha = MakeBitmap32(48, 48, [](int x, int y) { return Disc(x, y, Magenta); }, 0xB0);
+    const OwnedBitmap masked = MakeBitmap(48, 48, [](int x, int y) { return Disc(x, y, Magenta); });
+    const OwnedBitmap alpha = MakeBitmap(48, 48, [](int x, int y) { return Disc(x, y, Magenta); }, 32, 0xB0);
     const OwnedIcon icon = MakeIcon(
         48, 48, [](int x, int y) { return Disc(x, y, 0); }, [](int x, int y) { return Disc(x, y, Magenta) != Magenta; });
     const COLORREF cells[] = {RGB(230, 60, 60), RGB(60, 160, 60), RGB(60, 60, 230), RGB(230, 200, 40)};
-    const OwnedBitmap strip = MakeBitmap24(64, 16, [&](int x, int y) {
+    const OwnedBitmap strip = MakeBitmap(64, 16, [&](int x, int y) {
         return (x % 16 - 8) * (x % 16 - 8) + (y - 8) * (y - 8) < 40 ? cells[x / 16] : RGB(250, 250, 250);
     });
 
