@@ -48,7 +48,6 @@ public:
     int Width() const { return header_.width; }
     int Height() const { return header_.height; }
     const DibHeader& Header() const { return header_; }
-    int PaletteEntries() const { return paletteEntries_; }
     int Stride() const { return stride_; }
     std::uint8_t* Bits();             // the bottom row
     const std::uint8_t* Bits() const;
