@@ -1,0 +1,83 @@
+#include "markup/win32/DrawManager.h"
+
+#include "markup/portable/BoxBlur.h"
+#include "markup/portable/ImagePixels.h"
+#include "markup/win32/GdiHandles.h"
+#include "markup/win32/PixelSection.h"
+
+namespace fennick {
+
+HBITMAP DrawManager::TransformColors(HBITMAP bitmap, int width, int height, std::int32_t flags, bool useMask,
+                                     COLORREF maskColor, COLORREF fillColor)
+{
+    const ScreenDC screen;
+    const MemoryDC sourceDC = MakeMemoryDC(screen.Get());
+    const MemoryDC workDC = MakeMemoryDC(screen.Get());
+    if (!bitmap || !sourceDC || !workDC) {
+        return nullptr;
+    }
+    PixelSection section(width, height);
+    if (!section) {
+        return nullptr;
+    }
+    {
+        const GdiSelection source(sourceDC.get(), bitmap);
+        section.CopyFrom(workDC.get(), sourceDC.get(), 0, 0);
+    }
+    if (TransformPixels(section.Pixels(), flags, useMask, PixelFromColor(maskColor), PixelFromColor(fillColor))) {
+        hasAlpha = true;
+    }
+    return section.Release();
+}
+
+void DrawManager::BlendWithAlpha(HDC dc, int x, int y, int width, int height, HDC sourceDC, int sourceX,
+                                 int sourceY)
+{
+    const MemoryDC workDC = MakeMemoryDC(dc);
+    PixelSection source(width, height);
+    PixelSection destination(width, height);
+    if (!workDC || !source || !destination) {
+        return;
+    }
+    source.CopyFrom(workDC.get(), sourceDC, sourceX, sourceY);
+    destination.CopyFrom(workDC.get(), dc, x, y);
+    BlendPixels(source.Pixels(), destination.Pixels());
+    destination.CopyTo(workDC.get(), dc, x, y);
+}
+
+void DrawManager::DrawShadow(HDC dc, int x, int y, int width, int height, HBITMAP shadowBitmap, bool soft, int blurX,
+                             int blurY)
+{
+    const MemoryDC workDC = MakeMemoryDC(dc);
+    const MemoryDC shadowDC = MakeMemoryDC(dc);
+    PixelSection silhouette(width, height);
+    PixelSection destination(width, height);
+    if (!shadowBitmap || !workDC || !shadowDC || !silhouette || !destination) {
+        return;
+    }
+    const GdiSelection shadowSelection(shadowDC.get(), shadowBitmap);
+    std::vector<double> factors;
+    if (soft) {
+        // The silhouette shrinks by the kernel so that the blur stays inside the area.
+        const SoftShadowLayout layout = LayOutSoftShadow(width, height, blurX, blurY);
+        const SIZE shadowSize = GetBitmapSize(shadowBitmap);
+        {
+            const GdiSelection selection(workDC.get(), silhouette.Handle());
+            PatBlt(workDC.get(), 0, 0, width, height, WHITENESS);
+            if (!layout.silhouette.IsEmpty()) {
+                StretchBlt(workDC.get(), layout.silhouette.left, layout.silhouette.top, layout.silhouette.Width(),
+                           layout.silhouette.Height(), shadowDC.get(), 0, 0, shadowSize.cx, shadowSize.cy, SRCCOPY);
+            }
+            GdiFlush();
+        }
+        factors = BoxBlur(width, height, silhouette.Pixels(), layout.kernelWidth, layout.kernelHeight);
+    } else {
+        silhouette.CopyFrom(workDC.get(), shadowDC.get(), 0, 0);
+        factors = HardShadowFactors(silhouette.Pixels());
+    }
+    destination.CopyFrom(workDC.get(), dc, x, y);
+    ShadePixels(destination.Pixels(), factors);
+    destination.CopyTo(workDC.get(), dc, x, y);
+}
+
+} // namespace fennick
