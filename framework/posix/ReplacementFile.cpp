@@ -66,6 +66,10 @@ bool ReplacementFile::Open(const std::wstring& path, Target target)
                             permissions);
     } while (descriptor < 0 && errno == EEXIST);
     if (descriptor < 0) {
+        // Its folder is missing (or went away): nothing there can be written.
+        if (errno == ENOENT) {
+            return false;
+        }
         throw SystemError(path, errno);
     }
     temporary_.handle_ = descriptor;

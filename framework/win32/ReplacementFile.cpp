@@ -69,7 +69,12 @@ bool ReplacementFile::Open(const std::wstring& path, Target target)
                              created, nullptr);
     } while (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS);
     if (handle == INVALID_HANDLE_VALUE) {
-        throw SystemError(path, GetLastError());
+        // Its folder went away: nothing there can be written.
+        const DWORD error = GetLastError();
+        if (error == ERROR_PATH_NOT_FOUND) {
+            return false;
+        }
+        throw SystemError(path, error);
     }
     temporary_.handle_ = reinterpret_cast<std::intptr_t>(handle);
     temporary_.path_ = path;
