@@ -1,6 +1,7 @@
 #include "convert/portable/PiecewiseConversion.h"
 
-#include <vector>
+#include <algorithm>
+#include <memory>
 
 namespace fennick {
 
@@ -14,17 +15,18 @@ constexpr std::size_t pieceLength = std::size_t{256} * 1024;
 bool ConvertToUtf8InPieces(const CodePage& codePage, std::span<const unsigned char> ansi,
                            const Utf8Consumer& consume)
 {
-    std::vector<unsigned char> utf8;
+    const std::size_t room = CodePage::Utf8Room(std::min(ansi.size(), pieceLength));
+    const auto utf8 = std::make_unique_for_overwrite<unsigned char[]>(room);
     while (!ansi.empty()) {
         const std::span<const unsigned char> piece =
             ansi.size() <= pieceLength
                 ? ansi
                 : ansi.first(WholeCharactersLength(codePage, ansi.first(pieceLength)));
-        utf8.clear();
-        if (!codePage.AppendUtf8(piece, utf8)) {
+        const std::optional<std::size_t> length = codePage.ToUtf8(piece, {utf8.get(), room});
+        if (!length) {
             return false;
         }
-        consume(utf8);
+        consume({utf8.get(), *length});
         ansi = ansi.subspan(piece.size());
     }
     return true;

@@ -84,14 +84,10 @@ IconvCodePage::IconvCodePage(const char* charset) : pairs_(256 * 256, defaultCha
     }
 }
 
-bool IconvCodePage::AppendUtf8(std::span<const unsigned char> text,
-                               std::vector<unsigned char>& utf8) const
+std::optional<std::size_t> IconvCodePage::ToUtf8(std::span<const unsigned char> text,
+                                                  std::span<unsigned char> utf8) const
 {
-    // Room for the longest outcome, three bytes per byte, and for storing a packed character
-    // whole with one four-byte copy.
-    const std::size_t start = utf8.size();
-    utf8.resize(start + 3 * text.size() + 1);
-    unsigned char* out = utf8.data() + start;
+    unsigned char* out = utf8.data();
     const unsigned char* next = text.data();
     const unsigned char* const end = next + text.size();
     while (next != end) {
@@ -113,8 +109,7 @@ bool IconvCodePage::AppendUtf8(std::span<const unsigned char> text,
         std::memcpy(out, &character, sizeof character);
         out += character >> 24;
     }
-    utf8.resize(static_cast<std::size_t>(out - utf8.data()));
-    return true;
+    return static_cast<std::size_t>(out - utf8.data());
 }
 
 const CodePage& AnsiCodePage()

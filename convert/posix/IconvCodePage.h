@@ -19,8 +19,8 @@ public:
 
     bool IsLeadByte(unsigned char byte) const override { return leadBytes_[byte]; }
 
-    bool AppendUtf8(std::span<const unsigned char> text,
-                    std::vector<unsigned char>& utf8) const override;
+    std::optional<std::size_t> ToUtf8(std::span<const unsigned char> text,
+                                      std::span<unsigned char> utf8) const override;
 
 private:
     // A character's UTF-8 bytes (at most three) from the lowest byte up, their count in the top

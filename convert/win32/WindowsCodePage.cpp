@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 
 #include "convert/portable/CodePage.h"
 
@@ -25,25 +26,25 @@ public:
 
     bool IsLeadByte(unsigned char byte) const override { return leadBytes_[byte]; }
 
-    bool AppendUtf8(std::span<const unsigned char> text,
-                    std::vector<unsigned char>& utf8) const override
+    std::optional<std::size_t> ToUtf8(std::span<const unsigned char> text,
+                                      std::span<unsigned char> utf8) const override
     {
         // Pieces stay far below the int lengths of the two calls; a byte never gives more than
         // one UTF-16 unit, and a unit never more than three UTF-8 bytes.
         const auto length = static_cast<int>(text.size());
-        std::vector<wchar_t> wide(text.size());
+        const auto wide = std::make_unique_for_overwrite<wchar_t[]>(text.size());
         const int units = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(text.data()),
-                                              length, wide.data(), length);
+                                              length, wide.get(), length);
         if (units == 0) {
-            return false;
+            return std::nullopt;
         }
-        const std::size_t start = utf8.size();
-        utf8.resize(start + 3 * static_cast<std::size_t>(units));
-        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units,
-                                              reinterpret_cast<char*>(utf8.data() + start),
-                                              3 * units, nullptr, nullptr);
-        utf8.resize(start + static_cast<std::size_t>(bytes));
-        return bytes != 0;
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.get(), units,
+                                              reinterpret_cast<char*>(utf8.data()),
+                                              static_cast<int>(utf8.size()), nullptr, nullptr);
+        if (bytes == 0) {
+            return std::nullopt;
+        }
+        return static_cast<std::size_t>(bytes);
     }
 
 private:

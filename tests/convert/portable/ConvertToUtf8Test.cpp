@@ -186,9 +186,10 @@ public:
 
     bool IsLeadByte(unsigned char byte) const override { return AnsiCodePage().IsLeadByte(byte); }
 
-    bool AppendUtf8(std::span<const unsigned char> text, std::vector<unsigned char>& utf8) const override
+    std::optional<std::size_t> ToUtf8(std::span<const unsigned char> text,
+                                      std::span<unsigned char> utf8) const override
     {
-        return interfere_() && AnsiCodePage().AppendUtf8(text, utf8);
+        return interfere_() ? AnsiCodePage().ToUtf8(text, utf8) : std::nullopt;
     }
 
 private:
