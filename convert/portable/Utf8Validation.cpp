@@ -1,4 +1,6 @@
-#include <array>
+#include <emmintrin.h>
+
+#include <cstring>
 
 #include "convert/portable/AsciiRun.h"
 #include "convert/portable/FileConverter.h"
@@ -7,67 +9,93 @@ namespace fennick {
 
 namespace {
 
-// What a byte allows where a character begins: the length of its sequence (0: it cannot begin
-// one) and the range of the byte after it. The ranges leave out overlong forms, surrogates
-// and values above U+10FFFF, so that only well-formed UTF-8 passes.
-struct SequenceStart {
-    unsigned char length;
-    unsigned char secondLow;
-    unsigned char secondHigh;
+// Checks UTF-8 sixteen bytes at a time, without a branch per character: text beyond ASCII
+// mixes characters of different lengths so irregularly that branches mispredict all the time.
+// Bytes are compared as signed values, 0x80 to 0xFF being -128 to -1.
+class Utf8Blocks {
+public:
+    void Check(__m128i bytes)
+    {
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i high = _mm_cmplt_epi8(bytes, zero);                   // 80-FF
+        const __m128i continuation = _mm_cmplt_epi8(bytes, _mm_set1_epi8(-64)); // 80-BF
+        const __m128i lead = _mm_andnot_si128(continuation, high);           // C0-FF
+        const __m128i lead3 = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(-33)), high); // E0-FF
+        const __m128i lead4 = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(-17)), high); // F0-FF
+
+        // A byte must be a continuation byte exactly when a lead byte before it asks for one.
+        const __m128i expected =
+            _mm_or_si128(Earlier<1>(lead, lead_),
+                         _mm_or_si128(Earlier<2>(lead3, lead3_), Earlier<3>(lead4, lead4_)));
+        __m128i faults = _mm_xor_si128(expected, continuation);
+
+        // Lead bytes of overlong two-byte forms (C0, C1) and of values beyond U+10FFFF (F5-FF).
+        faults = _mm_or_si128(faults, _mm_cmpeq_epi8(_mm_and_si128(bytes, _mm_set1_epi8(-2)),
+                                                     _mm_set1_epi8(-64)));
+        faults = _mm_or_si128(faults, _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(-12)), high));
+
+        // Second bytes that make overlong forms (after E0, F0), surrogates (after ED) or values
+        // beyond U+10FFFF (after F4).
+        const __m128i before = Earlier<1>(bytes, bytes_);
+        faults = _mm_or_si128(faults, After(before, 0xE0, _mm_cmplt_epi8(bytes, _mm_set1_epi8(-96))));
+        faults = _mm_or_si128(faults, After(before, 0xED, _mm_cmpgt_epi8(bytes, _mm_set1_epi8(-97))));
+        faults = _mm_or_si128(faults, After(before, 0xF0, _mm_cmplt_epi8(bytes, _mm_set1_epi8(-112))));
+        faults = _mm_or_si128(faults, After(before, 0xF4, _mm_cmpgt_epi8(bytes, _mm_set1_epi8(-113))));
+
+        faults_ = _mm_or_si128(faults_, faults);
+        bytes_ = bytes;
+        lead_ = lead;
+        lead3_ = lead3;
+        lead4_ = lead4;
+    }
+
+    bool Failed() const { return _mm_movemask_epi8(faults_) != 0; }
+
+private:
+    // `current` moved `count` bytes later, the first bytes coming from the end of `previous`.
+    template <int count>
+    static __m128i Earlier(__m128i current, __m128i previous)
+    {
+        return _mm_or_si128(_mm_slli_si128(current, count), _mm_srli_si128(previous, 16 - count));
+    }
+
+    static __m128i After(__m128i before, unsigned char lead, __m128i outOfRange)
+    {
+        return _mm_and_si128(_mm_cmpeq_epi8(before, _mm_set1_epi8(static_cast<char>(lead))), outOfRange);
+    }
+
+    __m128i faults_ = _mm_setzero_si128();
+    __m128i bytes_ = _mm_setzero_si128();
+    __m128i lead_ = _mm_setzero_si128();
+    __m128i lead3_ = _mm_setzero_si128();
+    __m128i lead4_ = _mm_setzero_si128();
 };
-
-constexpr std::array<SequenceStart, 256> sequenceStarts = [] {
-    std::array<SequenceStart, 256> starts{};
-    for (int byte = 0xC2; byte <= 0xDF; ++byte) {
-        starts[byte] = {2, 0x80, 0xBF};
-    }
-    for (int byte = 0xE0; byte <= 0xEF; ++byte) {
-        starts[byte] = {3, 0x80, 0xBF};
-    }
-    for (int byte = 0xF0; byte <= 0xF4; ++byte) {
-        starts[byte] = {4, 0x80, 0xBF};
-    }
-    starts[0xE0].secondLow = 0xA0;  // below: three bytes for what fits in two
-    starts[0xED].secondHigh = 0x9F; // above: surrogates
-    starts[0xF0].secondLow = 0x90;  // below: four bytes for what fits in three
-    starts[0xF4].secondHigh = 0x8F; // above: beyond U+10FFFF
-    return starts;
-}();
-
-bool IsContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
 
 } // namespace
 
 bool FileConverter::IsUtf8Text(std::span<const unsigned char> bytes)
 {
-    const unsigned char* next = bytes.data();
-    const unsigned char* const end = next + bytes.size();
-    bool beyondAscii = false;
-    for (;;) {
-        next = SkipAscii(next, end);
-        if (next == end) {
-            return beyondAscii;
-        }
-        beyondAscii = true;
-        // Text beyond ASCII mostly strings sequences together: check them back to back.
-        do {
-            const SequenceStart start = sequenceStarts[*next];
-            if (start.length == 0 || end - next < start.length || next[1] < start.secondLow ||
-                next[1] > start.secondHigh) {
-                return false;
-            }
-            if (start.length > 2 && !IsContinuation(next[2])) {
-                return false;
-            }
-            if (start.length > 3 && !IsContinuation(next[3])) {
-                return false;
-            }
-            next += start.length;
-        } while (next != end && *next >= 0x80);
+    const unsigned char* const end = bytes.data() + bytes.size();
+    const unsigned char* next = SkipAscii(bytes.data(), end);
+    if (next == end) {
+        return false;
     }
+    Utf8Blocks blocks;
+    while (end - next >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(next));
+        blocks.Check(block);
+        next += 16;
+        // After a block of ASCII no sequence is open, so a run of ASCII may be skipped unchecked.
+        if (_mm_movemask_epi8(block) == 0) {
+            next = SkipAscii(next, end);
+        }
+    }
+    // The rest, then a block of NULs, which fails any sequence the text leaves unfinished.
+    alignas(16) unsigned char rest[16] = {};
+    std::memcpy(rest, next, static_cast<std::size_t>(end - next));
+    blocks.Check(_mm_load_si128(reinterpret_cast<const __m128i*>(rest)));
+    blocks.Check(_mm_setzero_si128());
+    return !blocks.Failed();
 }
 
 } // namespace fennick

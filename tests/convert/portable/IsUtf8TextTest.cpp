@@ -108,19 +108,37 @@ TEST(IsUtf8Text, JudgesEveryLeadByteAndSecondByteAsDecodingDoes)
     }
 }
 
-// Long ASCII runs are checked a block at a time: a fault must be found at every place in them.
+// Long ASCII runs are skipped a block at a time, before and after other characters: a fault
+// must be found at every place in them.
 TEST(IsUtf8Text, FindsAFaultAnywhereInLongText)
 {
-    for (std::size_t position = 0; position < 200; ++position) {
-        Bytes text(202, 'a');
-        text[200] = 0xC3;
-        text[201] = 0xA9;
-        ASSERT_TRUE(IsUtf8(text));
-        text[position] = 0xB0;
-        EXPECT_FALSE(IsUtf8(text)) << "stray byte at " << position;
-        text.resize(position + 1);
+    for (const std::size_t start : {0, 2}) {
+        for (std::size_t position = start; position < 200; ++position) {
+            Bytes text(202, 'a');
+            text[0] = start == 0 ? 'a' : 0xC3;
+            text[1] = start == 0 ? 'a' : 0xA9;
+            text[200] = 0xC3;
+            text[201] = 0xA9;
+            ASSERT_TRUE(IsUtf8(text));
+            text[position] = 0xB0;
+            EXPECT_FALSE(IsUtf8(text)) << "stray byte at " << position;
+            text.resize(position + 1);
+            text[position] = 0xEA;
+            EXPECT_FALSE(IsUtf8(text)) << "cut short at " << position;
+        }
+    }
+}
+
+TEST(IsUtf8Text, RejectsASequenceThatASCIIInterrupts)
+{
+    for (std::size_t position = 2; position < 40; ++position) {
+        Bytes text(80, 'a');
+        text[0] = 0xC3;
+        text[1] = 0xA9;
         text[position] = 0xEA;
-        EXPECT_FALSE(IsUtf8(text)) << "cut short at " << position;
+        text[position + 30] = 0xB0;
+        text[position + 31] = 0x80;
+        EXPECT_FALSE(IsUtf8(text)) << "lead byte at " << position;
     }
 }
 
