@@ -6,7 +6,8 @@
 #include <new>
 #include <optional>
 
-#include "convert/portable/PiecewiseConversion.h"
+#include "convert/portable/Utf8Transcoder.h"
+#include "convert/portable/Utf8Validator.h"
 #include "framework/portable/File.h"
 #include "framework/portable/FileException.h"
 #include "framework/portable/ReplacementFile.h"
@@ -15,63 +16,123 @@ namespace fennick {
 
 namespace {
 
-static_assert(sizeof(std::size_t) >= sizeof(std::uint64_t),
-              "a file of any length must fit in memory's address range");
+using Target = ReplacementFile::Target;
 
-// A whole file's bytes, as read.
-class FileContent {
+// A file read from start to end a piece at a time, each piece into the same small buffer, so
+// that files of any size take little memory. The file closes when its end has been read.
+class PieceReader {
 public:
-    explicit FileContent(std::size_t size)
-        : bytes_(std::make_unique_for_overwrite<unsigned char[]>(size)), size_(size)
+    bool Open(const std::wstring& path)
     {
+        if (!file_.OpenForReading(path)) {
+            return false;
+        }
+        remaining_ = file_.GetLength();
+        return true;
     }
 
-    std::span<unsigned char> Bytes() { return {bytes_.get(), size_}; }
-    std::span<const unsigned char> Bytes() const { return {bytes_.get(), size_}; }
-
-    bool BeginsWithMark() const
+    // The next piece; empty at the end.
+    std::span<const unsigned char> Next()
     {
-        return size_ >= utf8Mark.size() && std::equal(utf8Mark.begin(), utf8Mark.end(), bytes_.get());
+        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(remaining_, pieceLength));
+        file_.Read({buffer_.get(), length});
+        remaining_ -= length;
+        if (length == 0) {
+            file_.Close();
+        }
+        return {buffer_.get(), length};
     }
 
 private:
-    std::unique_ptr<unsigned char[]> bytes_;
-    std::size_t size_;
+    static constexpr std::size_t pieceLength = std::size_t{256} * 1024;
+
+    File file_;
+    std::uint64_t remaining_ = 0;
+    std::unique_ptr<unsigned char[]> buffer_ = std::make_unique_for_overwrite<unsigned char[]>(pieceLength);
 };
 
-// The file's bytes, or nothing when it cannot be opened.
-std::optional<FileContent> ReadWholeFile(const std::wstring& path)
+// What a file holds, as far as the operations care.
+enum class Content { Empty, Marked, Utf8Text, Other };
+
+// Whether a file's content is told by its mark alone or also by its whole text.
+enum class Depth { Mark, Text };
+
+// What the file at `path` holds; nothing when it cannot be opened.
+std::optional<Content> Inspect(const std::wstring& path, Depth depth)
 {
-    File file;
-    if (!file.OpenForReading(path)) {
+    PieceReader reader;
+    if (!reader.Open(path)) {
         return std::nullopt;
     }
-    std::optional<FileContent> content(std::in_place, file.GetLength());
-    file.Read(content->Bytes());
-    file.Close();
-    return content;
+    std::span<const unsigned char> piece = reader.Next();
+    if (piece.empty()) {
+        return Content::Empty;
+    }
+    if (piece.size() >= utf8Mark.size() && std::equal(utf8Mark.begin(), utf8Mark.end(), piece.begin())) {
+        return Content::Marked;
+    }
+    if (depth == Depth::Mark) {
+        return Content::Other;
+    }
+    Utf8Validator validator;
+    for (; !piece.empty() && !validator.Failed(); piece = reader.Next()) {
+        validator.Add(piece);
+    }
+    return validator.Finish() ? Content::Utf8Text : Content::Other;
 }
 
-// Replaces the content of `path` with what `writeContent` (ReplacementFile&) writes, unless it
-// returns false. False also when the file may not be rewritten.
-template <class WriteContent>
-bool Rewrite(const std::wstring& path, ReplacementFile::Target target, WriteContent writeContent)
+// Makes `prefix` and then the file's own bytes, less its first `skipped`, the new content of
+// the file. False when the file may not be rewritten or has gone meanwhile.
+bool RewriteFromItself(const std::wstring& path, std::span<const unsigned char> prefix, std::size_t skipped)
 {
-    ReplacementFile file;
-    if (!file.Open(path, target) || !writeContent(file)) {
+    ReplacementFile target;
+    PieceReader source;
+    if (!target.Open(path, Target::Existing) || !source.Open(path)) {
         return false;
     }
-    file.Commit();
+    target.Write(prefix);
+    for (std::span<const unsigned char> piece = source.Next(); !piece.empty(); piece = source.Next()) {
+        const std::size_t skip = std::min(skipped, piece.size());
+        skipped -= skip;
+        target.Write(piece.subspan(skip));
+    }
+    target.Commit();
     return true;
 }
 
-bool WriteWithMark(const std::wstring& path, const FileContent& content)
+// Rewrites the file as the mark and its text converted from `codePage`, after writing its
+// backup when `backUp` is set. Both new files are written together and put in place only
+// when both are complete, the backup first, so that a failure changes nothing.
+bool ConvertFromCodePage(const std::wstring& path, const CodePage& codePage, bool backUp)
 {
-    return Rewrite(path, ReplacementFile::Target::Existing, [&](ReplacementFile& file) {
-        file.Write(utf8Mark);
-        file.Write(content.Bytes());
-        return true;
-    });
+    ReplacementFile backup;
+    if (backUp && !backup.Open(path + L".bak", Target::ExistingOrNew)) {
+        return false;
+    }
+    ReplacementFile converted;
+    PieceReader source;
+    if (!converted.Open(path, Target::Existing) || !source.Open(path)) {
+        return false;
+    }
+    converted.Write(utf8Mark);
+    Utf8Transcoder transcoder(codePage);
+    const auto write = [&](std::span<const unsigned char> utf8) { converted.Write(utf8); };
+    for (std::span<const unsigned char> piece = source.Next(); !piece.empty(); piece = source.Next()) {
+        if (backUp) {
+            backup.Write(piece);
+        }
+        if (!transcoder.Convert(piece, write)) {
+            return false;
+        }
+    }
+    if (!transcoder.Finish(write)) {
+        return false;
+    }
+    if (backUp) {
+        backup.Commit();
+    }
+    converted.Commit();
+    return true;
 }
 
 // Runs one file operation; a failure raised on the way becomes an error report and false.
@@ -97,30 +158,22 @@ FileConverter::FileConverter(const CodePage& codePage) : codePage_(codePage)
 bool FileConverter::ConvertToUtf8(const std::wstring& path) const
 {
     return ReportingFailures(path, [&] {
-        const std::optional<FileContent> content = ReadWholeFile(path);
-        if (!content) {
-            return false;
+        const std::optional<Content> content = Inspect(path, Depth::Text);
+        if (content == Content::Utf8Text) {
+            return RewriteFromItself(path, utf8Mark, 0);
         }
-        if (content->Bytes().empty() || content->BeginsWithMark()) {
-            return true;
+        if (content == Content::Other) {
+            return ConvertFromCodePage(path, codePage_, BackupFlag);
         }
-        if (IsUtf8Text(content->Bytes())) {
-            return WriteWithMark(path, *content);
-        }
-        const auto writeAsRead = [&](ReplacementFile& file) {
-            file.Write(content->Bytes());
-            return true;
-        };
-        if (BackupFlag &&
-            !Rewrite(path + L".bak", ReplacementFile::Target::ExistingOrNew, writeAsRead)) {
-            return false;
-        }
-        return Rewrite(path, ReplacementFile::Target::Existing, [&](ReplacementFile& file) {
-            file.Write(utf8Mark);
-            return ConvertToUtf8InPieces(codePage_, content->Bytes(),
-                                         [&](std::span<const unsigned char> utf8) { file.Write(utf8); });
-        });
+        return content.has_value();
     });
+}
+
+bool FileConverter::IsUtf8Text(std::span<const unsigned char> bytes)
+{
+    Utf8Validator validator;
+    validator.Add(bytes);
+    return validator.Finish();
 }
 
 bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi,
@@ -129,11 +182,14 @@ bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi,
     if (ansi.empty()) {
         return false;
     }
+    // Room for Korean text, which grows by half; ASCII keeps its length.
     std::vector<unsigned char> converted;
+    converted.reserve(ansi.size() + ansi.size() / 2);
     const auto append = [&](std::span<const unsigned char> piece) {
         converted.insert(converted.end(), piece.begin(), piece.end());
     };
-    if (!ConvertToUtf8InPieces(codePage_, ansi, append)) {
+    Utf8Transcoder transcoder(codePage_);
+    if (!transcoder.Convert(ansi, append) || !transcoder.Finish(append)) {
         return false;
     }
     utf8 = std::move(converted);
@@ -143,28 +199,22 @@ bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi,
 bool FileConverter::InsertUtf8Header(const std::wstring& path) const
 {
     return ReportingFailures(path, [&] {
-        const std::optional<FileContent> content = ReadWholeFile(path);
-        if (!content) {
-            return false;
+        const std::optional<Content> content = Inspect(path, Depth::Mark);
+        if (content == Content::Other) {
+            return RewriteFromItself(path, utf8Mark, 0);
         }
-        return content->Bytes().empty() || content->BeginsWithMark() || WriteWithMark(path, *content);
+        return content.has_value();
     });
 }
 
 bool FileConverter::RemoveUtf8Header(const std::wstring& path) const
 {
     return ReportingFailures(path, [&] {
-        const std::optional<FileContent> content = ReadWholeFile(path);
-        if (!content) {
-            return false;
+        const std::optional<Content> content = Inspect(path, Depth::Mark);
+        if (content == Content::Marked) {
+            return RewriteFromItself(path, {}, utf8Mark.size());
         }
-        if (!content->BeginsWithMark()) {
-            return true;
-        }
-        return Rewrite(path, ReplacementFile::Target::Existing, [&](ReplacementFile& file) {
-            file.Write(content->Bytes().subspan(utf8Mark.size()));
-            return true;
-        });
+        return content.has_value();
     });
 }
 

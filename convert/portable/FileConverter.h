@@ -21,7 +21,8 @@ inline constexpr std::array<unsigned char, 3> utf8Mark{0xEF, 0xBB, 0xBF};
 // failure (reading, writing, replacing, memory) also hands a FileException naming the file to
 // the error report handler (framework/portable/ErrorReport.h). Every rewrite goes to a
 // temporary file that replaces the file only when complete, so a failed operation leaves the
-// file as it was and no temporary file behind.
+// file as it was and no temporary file behind. Files are read and written a piece at a time:
+// a file of any size takes about a megabyte of memory.
 class FileConverter {
 public:
     explicit FileConverter(const CodePage& codePage = AnsiCodePage());
@@ -33,8 +34,8 @@ public:
     bool GetBackupFlag() const { return BackupFlag; }
 
     // Makes the file UTF-8 text that begins with the mark. True also for an empty or marked
-    // file, which stays as it is. Only text that is not UTF-8 already gets a backup; when the
-    // backup cannot be written, the file is not touched.
+    // file, which stays as it is. Only text that is not UTF-8 already gets a backup, put in
+    // place just before the converted file: when either cannot be written, neither is.
     bool ConvertToUtf8(const std::wstring& path) const;
 
     // Whether `bytes` are well-formed UTF-8 holding at least one character beyond ASCII.

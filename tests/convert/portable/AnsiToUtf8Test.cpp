@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "convert/portable/FileConverter.h"
-#include "convert/portable/PiecewiseConversion.h"
+#include "convert/portable/Utf8Transcoder.h"
 #include "tests/framework/support/TestDirectory.h"
 
 namespace fennick::test {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "convert/portable/FileConverter.h"
+#include "convert/portable/Utf8Validator.h"
 #include "tests/framework/support/TestDirectory.h"
 
 namespace fennick::test {
@@ -139,6 +140,34 @@ TEST(IsUtf8Text, RejectsASequenceThatASCIIInterrupts)
         text[position + 30] = 0xB0;
         text[position + 31] = 0x80;
         EXPECT_FALSE(IsUtf8(text)) << "lead byte at " << position;
+    }
+}
+
+Bytes Utf8Bytes(std::u8string_view text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
+// Files are checked a piece at a time: wherever the pieces are cut, the answer is the same.
+TEST(Utf8Validator, AnswersAsForTheWholeTextWhereverItIsCut)
+{
+    const Bytes korean = Utf8Bytes(u8"<p>한국어 문서를 변환합니다 — 똠방각하 𝄞</p>\n");
+    Bytes surrogate = korean;
+    surrogate.insert(surrogate.begin() + 40, {0xED, 0xA0, 0x80});
+    Bytes cutShort = korean;
+    cutShort.resize(korean.size() - 6);
+    const Bytes texts[] = {korean, surrogate, cutShort, Bytes(60, 'a')};
+    for (const Bytes& text : texts) {
+        const bool whole = IsUtf8(text);
+        for (std::size_t first = 0; first <= text.size(); ++first) {
+            for (std::size_t second = first; second <= text.size(); second += 7) {
+                Utf8Validator validator;
+                validator.Add(std::span(text).first(first));
+                validator.Add(std::span(text).subspan(first, second - first));
+                validator.Add(std::span(text).subspan(second));
+                ASSERT_EQ(validator.Finish(), whole) << "cut at " << first << " and " << second;
+            }
+        }
     }
 }
 
