@@ -182,17 +182,17 @@ bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi,
     if (ansi.empty()) {
         return false;
     }
-    // Room for Korean text, which grows by half; ASCII keeps its length.
-    std::vector<unsigned char> converted;
-    converted.reserve(ansi.size() + ansi.size() / 2);
+    // The output's memory is used again, with room for Korean text, which grows by half.
+    utf8.clear();
+    utf8.reserve(ansi.size() + ansi.size() / 2);
     const auto append = [&](std::span<const unsigned char> piece) {
-        converted.insert(converted.end(), piece.begin(), piece.end());
+        utf8.insert(utf8.end(), piece.begin(), piece.end());
     };
     Utf8Transcoder transcoder(codePage_);
     if (!transcoder.Convert(ansi, append) || !transcoder.Finish(append)) {
+        utf8.clear();
         return false;
     }
-    utf8 = std::move(converted);
     return true;
 }
 

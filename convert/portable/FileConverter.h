@@ -41,8 +41,8 @@ public:
     // Whether `bytes` are well-formed UTF-8 holding at least one character beyond ASCII.
     static bool IsUtf8Text(std::span<const unsigned char> bytes);
 
-    // Sets `utf8` to the UTF-8 form of the ANSI text `ansi`. False, leaving `utf8` as it
-    // was, for empty text or when the system fails.
+    // Sets `utf8` to the UTF-8 form of the ANSI text `ansi`. False for empty text, leaving
+    // `utf8` as it was, and when the system fails, leaving it empty.
     bool AnsiToUtf8(std::span<const unsigned char> ansi, std::vector<unsigned char>& utf8) const;
 
     // Puts the mark before the file's content unless it begins with it or is empty.

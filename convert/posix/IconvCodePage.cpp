@@ -1,5 +1,6 @@
 #include "convert/posix/IconvCodePage.h"
 
+#include <emmintrin.h>
 #include <iconv.h>
 
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "convert/portable/AsciiRun.h"
+
 
 namespace fennick {
 
@@ -92,10 +94,27 @@ std::optional<std::size_t> IconvCodePage::ToUtf8(std::span<const unsigned char> 
     const unsigned char* const end = next + text.size();
     while (next != end) {
         if (*next < 0x80) {
-            const unsigned char* const asciiEnd = SkipAscii(next, end);
-            std::memcpy(out, next, static_cast<std::size_t>(asciiEnd - next));
-            out += asciiEnd - next;
-            next = asciiEnd;
+            if (end - next < 16) {
+                *out++ = *next++;
+                continue;
+            }
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(next));
+            const auto highBits = static_cast<unsigned>(_mm_movemask_epi8(block));
+            if (highBits == 0) {
+                // A long run of ASCII goes over whole.
+                const unsigned char* const asciiEnd = SkipAscii(next + 16, end);
+                std::memcpy(out, next, static_cast<std::size_t>(asciiEnd - next));
+                out += asciiEnd - next;
+                next = asciiEnd;
+            } else {
+                // ASCII between other characters: all sixteen bytes are stored, which the room
+                // of three output bytes per input byte allows, and the bytes after the ASCII
+                // are written over next.
+                const int ascii = __builtin_ctz(highBits);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out), block);
+                out += ascii;
+                next += ascii;
+            }
             continue;
         }
         PackedUtf8 character;
