@@ -4,13 +4,6 @@
 
 namespace fennick {
 
-// Whether the 16 bytes at `bytes` are all ASCII (below 0x80).
-inline bool AreAscii16(const unsigned char* bytes)
-{
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
-    return _mm_movemask_epi8(block) == 0;
-}
-
 // The first byte at or after `from` that is not ASCII, or `end`. Long ASCII runs are the
 // common case in text files and markup, so they are skipped 64 bytes at a time.
 inline const unsigned char* SkipAscii(const unsigned char* from, const unsigned char* end)

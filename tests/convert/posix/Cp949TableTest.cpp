@@ -1,30 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <iconv.h>
-
 #include "convert/portable/CodePage.h"
-#include "tests/framework/support/TestDirectory.h"
+#include "tests/convert/support/Iconv.h"
 
 namespace fennick::test {
 namespace {
-
-// iconv's own conversion of `cp949`, or nothing when iconv rejects any of it.
-std::optional<Bytes> ConvertedByIconv(const Bytes& cp949)
-{
-    const iconv_t descriptor = iconv_open("UTF-8", "CP949");
-    Bytes utf8(2 * cp949.size());
-    char* in = const_cast<char*>(reinterpret_cast<const char*>(cp949.data()));
-    char* out = reinterpret_cast<char*>(utf8.data());
-    std::size_t inLeft = cp949.size();
-    std::size_t outLeft = utf8.size();
-    const std::size_t result = iconv(descriptor, &in, &inLeft, &out, &outLeft);
-    iconv_close(descriptor);
-    if (result == static_cast<std::size_t>(-1)) {
-        return std::nullopt;
-    }
-    utf8.resize(utf8.size() - outLeft);
-    return utf8;
-}
 
 TEST(Cp949, ConvertsEveryCharacterAsIconvDoes)
 {
@@ -33,7 +13,7 @@ TEST(Cp949, ConvertsEveryCharacterAsIconvDoes)
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
         for (int second = 0x41; second <= 0xFE; ++second) {
             const Bytes pair{static_cast<unsigned char>(lead), static_cast<unsigned char>(second)};
-            if (!ConvertedByIconv(pair)) {
+            if (!ConvertByIconv("UTF-8", "CP949", pair)) {
                 continue;
             }
             text.insert(text.end(), pair.begin(), pair.end());
@@ -45,7 +25,7 @@ TEST(Cp949, ConvertsEveryCharacterAsIconvDoes)
     const std::optional<std::size_t> length = AnsiCodePage().ToUtf8(text, converted);
     ASSERT_TRUE(length);
     converted.resize(*length);
-    EXPECT_TRUE(converted == ConvertedByIconv(text));
+    EXPECT_TRUE(converted == ConvertByIconv("UTF-8", "CP949", text));
 }
 
 } // namespace

@@ -16,32 +16,24 @@ using testing::ElementsAre;
 const Bytes oldContent{'o', 'l', 'd'};
 const Bytes newContent{'n', 'e', 'w', '!'};
 
-TEST(ReplacementFile, CommitPutsTheNewContentInPlace)
+TEST(ReplacementFile, TakesTheFilesPlaceOnlyOnCommit)
 {
-    TestDirectory directory;
-    directory.Write(L"a.txt", oldContent);
-    {
-        ReplacementFile file;
-        ASSERT_TRUE(file.Open(directory.Path(L"a.txt"), Target::Existing));
-        file.Write(newContent);
-        EXPECT_EQ(directory.Read(L"a.txt"), oldContent) << "replaced before the commit";
-        file.Commit();
+    for (const bool commit : {true, false}) {
+        SCOPED_TRACE(commit ? "committed" : "dropped");
+        TestDirectory directory;
+        directory.Write(L"a.txt", oldContent);
+        {
+            ReplacementFile file;
+            ASSERT_TRUE(file.Open(directory.Path(L"a.txt"), Target::Existing));
+            file.Write(newContent);
+            EXPECT_EQ(directory.Read(L"a.txt"), oldContent) << "replaced before the commit";
+            if (commit) {
+                file.Commit();
+            }
+        }
+        EXPECT_EQ(directory.Read(L"a.txt"), commit ? newContent : oldContent);
+        EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt"));
     }
-    EXPECT_EQ(directory.Read(L"a.txt"), newContent);
-    EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt"));
-}
-
-TEST(ReplacementFile, WithoutCommitLeavesTheFileAndNoTemporaryFile)
-{
-    TestDirectory directory;
-    directory.Write(L"a.txt", oldContent);
-    {
-        ReplacementFile file;
-        ASSERT_TRUE(file.Open(directory.Path(L"a.txt"), Target::Existing));
-        file.Write(newContent);
-    }
-    EXPECT_EQ(directory.Read(L"a.txt"), oldContent);
-    EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt"));
 }
 
 TEST(ReplacementFile, CreatesAMissingFileOnlyWhenAskedTo)
