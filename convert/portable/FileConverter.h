@@ -28,8 +28,8 @@ public:
     explicit FileConverter(const CodePage& codePage = AnsiCodePage());
     virtual ~FileConverter() = default;
 
-    // Whether ConvertToUtf8 first copies a file it converts to the same path with ".bak"
-    // appended. Set at construction.
+    // Whether ConvertToUtf8 also writes a copy of each file it converts, as it was, to the
+    // same path with ".bak" appended. On from construction.
     void SetBackupFlag(bool backup) { BackupFlag = backup; }
     bool GetBackupFlag() const { return BackupFlag; }
 

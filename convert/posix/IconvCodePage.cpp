@@ -5,16 +5,17 @@
 
 #include <cerrno>
 #include <cstring>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
 #include "convert/portable/AsciiRun.h"
 
-
 namespace fennick {
 
 namespace {
 
+// Code page 949's default character, as Windows gives it, packed.
 constexpr std::uint32_t defaultCharacter = (1u << 24) | '?';
 
 // The outcome of converting one byte sequence on its own.
