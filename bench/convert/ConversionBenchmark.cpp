@@ -1,0 +1,87 @@
+// Throughput of the UTF-8 check and of the conversion, in memory and of a whole file, on
+// generated 64 MiB texts.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <vector>
+
+#include "bench/convert/Corpus.h"
+#include "convert/portable/FileConverter.h"
+
+namespace fennick::bench {
+namespace {
+
+constexpr std::size_t corpusSize = std::size_t{64} << 20;
+
+const std::vector<unsigned char>& Corpus(CorpusKind kind)
+{
+    static std::map<CorpusKind, std::vector<unsigned char>> corpora;
+    auto [entry, made] = corpora.try_emplace(kind);
+    if (made) {
+        entry->second = MakeCorpus(kind, corpusSize);
+    }
+    return entry->second;
+}
+
+void Measure(benchmark::State& state, std::size_t bytesPerIteration)
+{
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytesPerIteration));
+}
+
+void IsUtf8Text(benchmark::State& state, CorpusKind kind)
+{
+    const auto& corpus = Corpus(kind);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FileConverter::IsUtf8Text(corpus));
+    }
+    Measure(state, corpus.size());
+}
+
+void AnsiToUtf8(benchmark::State& state, CorpusKind kind)
+{
+    const auto& corpus = Corpus(kind);
+    const FileConverter converter;
+    std::vector<unsigned char> utf8;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(converter.AnsiToUtf8(corpus, utf8));
+    }
+    Measure(state, corpus.size());
+}
+
+// The whole file operation: read, check, convert, write a temporary file, replace.
+void ConvertToUtf8(benchmark::State& state, CorpusKind kind)
+{
+    const auto& corpus = Corpus(kind);
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("fennick-bench-" + std::to_string(std::random_device{}()) + ".txt");
+    const std::u32string widePath = path.u32string();
+    FileConverter converter;
+    converter.SetBackupFlag(false);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(corpus.data()), static_cast<std::streamsize>(corpus.size()));
+        state.ResumeTiming();
+        if (!converter.ConvertToUtf8(std::wstring(widePath.begin(), widePath.end()))) {
+            state.SkipWithError("conversion failed");
+            break;
+        }
+    }
+    std::filesystem::remove(path);
+    Measure(state, corpus.size());
+}
+
+BENCHMARK_CAPTURE(IsUtf8Text, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(IsUtf8Text, korean_utf8, CorpusKind::KoreanUtf8)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AnsiToUtf8, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AnsiToUtf8, korean_cp949, CorpusKind::KoreanCp949)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ConvertToUtf8, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ConvertToUtf8, korean_cp949, CorpusKind::KoreanCp949)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace fennick::bench
+
+BENCHMARK_MAIN();

@@ -1,0 +1,221 @@
+#include "convert/portable/FileConverter.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <optional>
+
+#include "convert/portable/Utf8Transcoder.h"
+#include "convert/portable/Utf8Validator.h"
+#include "framework/portable/File.h"
+#include "framework/portable/FileException.h"
+#include "framework/portable/ReplacementFile.h"
+
+namespace fennick {
+
+namespace {
+
+using Target = ReplacementFile::Target;
+
+// A file read from start to end a piece at a time, each piece into the same small buffer, so
+// that files of any size take little memory. The file closes when its end has been read.
+class PieceReader {
+public:
+    bool Open(const std::wstring& path)
+    {
+        if (!file_.OpenForReading(path)) {
+            return false;
+        }
+        remaining_ = file_.GetLength();
+        return true;
+    }
+
+    // The next piece; empty at the end.
+    std::span<const unsigned char> Next()
+    {
+        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(remaining_, pieceLength));
+        file_.Read({buffer_.get(), length});
+        remaining_ -= length;
+        if (length == 0) {
+            file_.Close();
+        }
+        return {buffer_.get(), length};
+    }
+
+private:
+    static constexpr std::size_t pieceLength = std::size_t{256} * 1024;
+
+    File file_;
+    std::uint64_t remaining_ = 0;
+    std::unique_ptr<unsigned char[]> buffer_ = std::make_unique_for_overwrite<unsigned char[]>(pieceLength);
+};
+
+// What a file holds, as far as the operations care.
+enum class Content { Empty, Marked, Utf8Text, Other };
+
+// Whether a file's content is told by its mark alone or also by its whole text.
+enum class Depth { Mark, Text };
+
+// What the file at `path` holds; nothing when it cannot be opened.
+std::optional<Content> Inspect(const std::wstring& path, Depth depth)
+{
+    PieceReader reader;
+    if (!reader.Open(path)) {
+        return std::nullopt;
+    }
+    std::span<const unsigned char> piece = reader.Next();
+    if (piece.empty()) {
+        return Content::Empty;
+    }
+    if (piece.size() >= utf8Mark.size() && std::equal(utf8Mark.begin(), utf8Mark.end(), piece.begin())) {
+        return Content::Marked;
+    }
+    if (depth == Depth::Mark) {
+        return Content::Other;
+    }
+    Utf8Validator validator;
+    for (; !piece.empty() && !validator.Failed(); piece = reader.Next()) {
+        validator.Add(piece);
+    }
+    return validator.Finish() ? Content::Utf8Text : Content::Other;
+}
+
+// Makes `prefix` and then the file's own bytes, less its first `skipped`, the new content of
+// the file. False when the file may not be rewritten or has gone meanwhile.
+bool RewriteFromItself(const std::wstring& path, std::span<const unsigned char> prefix, std::size_t skipped)
+{
+    ReplacementFile target;
+    PieceReader source;
+    if (!target.Open(path, Target::Existing) || !source.Open(path)) {
+        return false;
+    }
+    target.Write(prefix);
+    for (std::span<const unsigned char> piece = source.Next(); !piece.empty(); piece = source.Next()) {
+        const std::size_t skip = std::min(skipped, piece.size());
+        skipped -= skip;
+        target.Write(piece.subspan(skip));
+    }
+    target.Commit();
+    return true;
+}
+
+// Rewrites the file as the mark and its text converted from `codePage`, after writing its
+// backup when `backUp` is set. Both new files are written together and put in place only
+// when both are complete, the backup first, so that a failure changes nothing.
+bool ConvertFromCodePage(const std::wstring& path, const CodePage& codePage, bool backUp)
+{
+    ReplacementFile backup;
+    if (backUp && !backup.Open(path + L".bak", Target::ExistingOrNew)) {
+        return false;
+    }
+    ReplacementFile converted;
+    PieceReader source;
+    if (!converted.Open(path, Target::Existing) || !source.Open(path)) {
+        return false;
+    }
+    converted.Write(utf8Mark);
+    Utf8Transcoder transcoder(codePage);
+    const auto write = [&](std::span<const unsigned char> utf8) { converted.Write(utf8); };
+    for (std::span<const unsigned char> piece = source.Next(); !piece.empty(); piece = source.Next()) {
+        if (backUp) {
+            backup.Write(piece);
+        }
+        if (!transcoder.Convert(piece, write)) {
+            return false;
+        }
+    }
+    if (!transcoder.Finish(write)) {
+        return false;
+    }
+    if (backUp) {
+        backup.Commit();
+    }
+    converted.Commit();
+    return true;
+}
+
+// Runs one file operation; a failure raised on the way becomes an error report and false.
+template <class Operation>
+bool ReportingFailures(const std::wstring& path, Operation operation)
+{
+    try {
+        return operation();
+    } catch (const FileException& failure) {
+        failure.ReportError();
+    } catch (const std::bad_alloc&) {
+        FileException::OutOfMemory(path).ReportError();
+    }
+    return false;
+}
+
+} // namespace
+
+FileConverter::FileConverter(const CodePage& codePage) : codePage_(codePage)
+{
+}
+
+bool FileConverter::ConvertToUtf8(const std::wstring& path) const
+{
+    return ReportingFailures(path, [&] {
+        const std::optional<Content> content = Inspect(path, Depth::Text);
+        if (content == Content::Utf8Text) {
+            return RewriteFromItself(path, utf8Mark, 0);
+        }
+        if (content == Content::Other) {
+            return ConvertFromCodePage(path, codePage_, BackupFlag);
+        }
+        return content.has_value();
+    });
+}
+
+bool FileConverter::IsUtf8Text(std::span<const unsigned char> bytes)
+{
+    Utf8Validator validator;
+    validator.Add(bytes);
+    return validator.Finish();
+}
+
+bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi,
+                               std::vector<unsigned char>& utf8) const
+{
+    if (ansi.empty()) {
+        return false;
+    }
+    // The output's memory is used again, with room for Korean text, which grows by half.
+    utf8.clear();
+    utf8.reserve(ansi.size() + ansi.size() / 2);
+    const auto append = [&](std::span<const unsigned char> piece) {
+        utf8.insert(utf8.end(), piece.begin(), piece.end());
+    };
+    Utf8Transcoder transcoder(codePage_);
+    if (!transcoder.Convert(ansi, append) || !transcoder.Finish(append)) {
+        utf8.clear();
+        return false;
+    }
+    return true;
+}
+
+bool FileConverter::InsertUtf8Header(const std::wstring& path) const
+{
+    return ReportingFailures(path, [&] {
+        const std::optional<Content> content = Inspect(path, Depth::Mark);
+        if (content == Content::Other) {
+            return RewriteFromItself(path, utf8Mark, 0);
+        }
+        return content.has_value();
+    });
+}
+
+bool FileConverter::RemoveUtf8Header(const std::wstring& path) const
+{
+    return ReportingFailures(path, [&] {
+        const std::optional<Content> content = Inspect(path, Depth::Mark);
+        if (content == Content::Marked) {
+            return RewriteFromItself(path, {}, utf8Mark.size());
+        }
+        return content.has_value();
+    });
+}
+
+} // namespace fennick

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "convert/portable/CodePage.h"
+
+namespace fennick {
+
+// The UTF-8 byte-order mark, called the mark below.
+inline constexpr std::array<unsigned char, 3> utf8Mark{0xEF, 0xBB, 0xBF};
+
+// Rewrites one file at a time as UTF-8 text that begins with the mark: converts text in the
+// ANSI code page, only adds the mark to text that is UTF-8 already, and leaves marked files
+// alone; also adds or removes the mark alone.
+//
+// The file operations return false when they fail. A file that cannot be opened, or that must
+// be rewritten but may not be (read-only, kept by another program), fails quietly; any other
+// failure (reading, writing, replacing, memory) also hands a FileException naming the file to
+// the error report handler (framework/portable/ErrorReport.h). Every rewrite goes to a
+// temporary file that replaces the file only when complete, so a failed operation leaves the
+// file as it was and no temporary file behind. Files are read and written a piece at a time:
+// a file of any size takes about a megabyte of memory.
+class FileConverter {
+public:
+    explicit FileConverter(const CodePage& codePage = AnsiCodePage());
+    virtual ~FileConverter() = default;
+
+    // Whether ConvertToUtf8 also writes a copy of each file it converts, as it was, to the
+    // same path with ".bak" appended. On from construction.
+    void SetBackupFlag(bool backup) { BackupFlag = backup; }
+    bool GetBackupFlag() const { return BackupFlag; }
+
+    // Makes the file UTF-8 text that begins with the mark. True also for an empty or marked
+    // file, which stays as it is. Only text that is not UTF-8 already gets a backup, put in
+    // place just before the converted file: when either cannot be written, neither is.
+    bool ConvertToUtf8(const std::wstring& path) const;
+
+    // Whether `bytes` are well-formed UTF-8 holding at least one character beyond ASCII.
+    static bool IsUtf8Text(std::span<const unsigned char> bytes);
+
+    // Sets `utf8` to the UTF-8 form of the ANSI text `ansi`. False for empty text, leaving
+    // `utf8` as it was, and when the system fails, leaving it empty.
+    bool AnsiToUtf8(std::span<const unsigned char> ansi, std::vector<unsigned char>& utf8) const;
+
+    // Puts the mark before the file's content unless it begins with it or is empty.
+    bool InsertUtf8Header(const std::wstring& path) const;
+
+    // Takes the mark off the file's beginning, if there.
+    bool RemoveUtf8Header(const std::wstring& path) const;
+
+private:
+    const CodePage& codePage_;
+    bool BackupFlag = true;
+};
+
+} // namespace fennick

@@ -1,0 +1,86 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "convert/portable/FileConverter.h"
+#include "tests/framework/support/CapturedReports.h"
+#include "tests/framework/support/TestDirectory.h"
+
+namespace fennick::test {
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+
+// Lowers the largest file this process may write, so that a write fails part-way as it would
+// on a full disk; puts the limit back when it ends.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, previous_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousSignal_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousSignal_)(int) = nullptr;
+};
+
+TEST(WriteFailure, LeavesEveryFileAsItWasAndReportsTheCause)
+{
+    TestDirectory directory;
+    Bytes original(100'000, 'a');
+    original[50'000] = 0xB0;
+    original[50'001] = 0xA1;
+    directory.Write(L"a.txt", original);
+    directory.Write(L"b.txt", Bytes(100'000, 'a'));
+    CapturedReports reports;
+    FileConverter converter;
+    converter.SetBackupFlag(false);
+    {
+        const FileSizeLimit limit(64 * 1024);
+        EXPECT_FALSE(converter.ConvertToUtf8(directory.Path(L"a.txt")));
+        EXPECT_FALSE(converter.InsertUtf8Header(directory.Path(L"b.txt")));
+    }
+    EXPECT_EQ(directory.Read(L"a.txt"), original);
+    EXPECT_EQ(directory.Read(L"b.txt"), Bytes(100'000, 'a'));
+    EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"b.txt"));
+    ASSERT_EQ(reports.Reports().size(), 2u);
+    EXPECT_EQ(reports.Reports()[0].Path(), directory.Path(L"a.txt"));
+    EXPECT_EQ(reports.Reports()[1].Path(), directory.Path(L"b.txt"));
+    EXPECT_THAT(reports.Reports()[0].ReportText(), HasSubstr(L"File too large"));
+}
+
+TEST(WriteFailure, OfTheBackupStopsTheConversion)
+{
+    TestDirectory directory;
+    const Bytes original(100'000, 'a');
+    directory.Write(L"a.txt", original);
+    directory.Write(L"a.txt.bak", {'o', 'l', 'd'});
+    CapturedReports reports;
+    {
+        const FileSizeLimit limit(64 * 1024);
+        EXPECT_FALSE(FileConverter().ConvertToUtf8(directory.Path(L"a.txt")));
+    }
+    EXPECT_EQ(directory.Read(L"a.txt"), original);
+    EXPECT_EQ(directory.Read(L"a.txt.bak"), Bytes({'o', 'l', 'd'}));
+    EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"a.txt.bak"));
+    ASSERT_EQ(reports.Reports().size(), 1u);
+    EXPECT_EQ(reports.Reports()[0].Path(), directory.Path(L"a.txt.bak"));
+}
+
+} // namespace
+} // namespace fennick::test

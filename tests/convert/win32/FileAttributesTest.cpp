@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "convert/portable/FileConverter.h"
+#include "tests/framework/support/CapturedReports.h"
+#include "tests/framework/support/TestDirectory.h"
+
+namespace fennick::test {
+namespace {
+
+TEST(FileAttributes, SurviveEveryRewrite)
+{
+    TestDirectory directory;
+    CapturedReports reports;
+    directory.Write(L"a.txt", {0xB0, 0xA1});
+    const std::wstring path = directory.Path(L"a.txt");
+    const DWORD attributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), attributes));
+    const FileConverter converter;
+
+    EXPECT_TRUE(converter.ConvertToUtf8(path));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
+    EXPECT_TRUE(converter.RemoveUtf8Header(path));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
+    EXPECT_TRUE(converter.InsertUtf8Header(path));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
+    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({0xEF, 0xBB, 0xBF, 0xEA, 0xB0, 0x80}));
+    EXPECT_TRUE(reports.Reports().empty());
+}
+
+TEST(FileAttributes, ReadOnlyStopsAConversion)
+{
+    TestDirectory directory;
+    CapturedReports reports;
+    directory.Write(L"a.txt", {0xB0, 0xA1});
+    const std::wstring path = directory.Path(L"a.txt");
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    FileConverter converter;
+    converter.SetBackupFlag(false);
+
+    EXPECT_FALSE(converter.ConvertToUtf8(path));
+    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({0xB0, 0xA1}));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
+    EXPECT_TRUE(reports.Reports().empty());
+}
+
+TEST(FileAttributes, AFileAnotherProgramKeepsToItselfIsLeftAlone)
+{
+    TestDirectory directory;
+    CapturedReports reports;
+    directory.Write(L"a.txt", {'a'});
+    const std::wstring path = directory.Path(L"a.txt");
+    const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    EXPECT_FALSE(FileConverter().InsertUtf8Header(path));
+    CloseHandle(held);
+    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({'a'}));
+    EXPECT_EQ(directory.Names(), std::vector<std::wstring>{L"a.txt"});
+    EXPECT_TRUE(reports.Reports().empty());
+}
+
+} // namespace
+} // namespace fennick::test
