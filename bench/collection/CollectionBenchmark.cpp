@@ -87,7 +87,7 @@ BENCHMARK_CAPTURE(BM_SummarizeCollection, html_php, L"*.html;*php;")->Unit(bench
 
 void BM_TickByExtension(benchmark::State& state)
 {
-    testing::MemoryFileList list(CollectedTree());
+    testing::MemoryFileList list = testing::ListOf(CollectedTree());
     bool tick = true;
     for (auto _ : state) {
         // Alternating, so that every pass really changes the matching rows.
