@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/portable/BatchRuns.h"
+#include "ui/portable/CollectionSummary.h"
+#include "ui/portable/CollectionTexts.h"
+#include "ui/portable/ExtensionKey.h"
+
+namespace fennick {
+namespace {
+
+TEST(ExtensionRulesTest, KeyIsTheLastNamesTextFromItsLastDot)
+{
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"C:\\d\\a.tar.gz", L".gz"}, {L"C:\\x.y\\README", L"없음"},        {L"/x.y/README", L"없음"},
+        {L"C:\\d\\b.TXT", L".TXT"},   {L"C:\\d\\.gitignore", L".gitignore"}, {L"C:\\d\\end.", L"."},
+        {L"", L"없음"}};
+    for (const auto& [path, key] : cases)
+        EXPECT_EQ(ExtensionKey(FileExtension(path)), key) << ::testing::PrintToString(std::wstring(path));
+}
+
+TEST(ExtensionRulesTest, ExclusionIsOneCaseSensitiveText)
+{
+    for (const wchar_t* hidden : {L".html", L".htm", L".h", L"."})
+        EXPECT_TRUE(IsExcluded(hidden, L"*.html;*php;"));
+    for (const wchar_t* shown : {L".php", L".HTML", L".txt", L""})
+        EXPECT_FALSE(IsExcluded(shown, L"*.html;*php;"));
+    EXPECT_FALSE(IsExcluded(L".txt", L""));
+}
+
+TEST(ExtensionRulesTest, SummaryShowsAndCountsTheFilesNotExcludedInUtf16KeyOrder)
+{
+    // U+1F600 is a surrogate pair in UTF-16 and so sorts before U+FF21, unlike in code-point order.
+    const CollectedPaths paths{L"C:\\w\\i.html",   L"C:\\w\\o.htm", L"C:\\w\\m.h",    L"C:\\w\\p.php",
+                               L"C:\\w\\U.HTML",   L"C:\\x.y\\README", L"C:\\w\\a.tar.gz", L"C:\\w\\c.txt",
+                               L"C:\\w\\b.TXT",    L"C:\\w\\c.txt", L"C:\\w\\e.\U0001F600", L"C:\\w\\f.\uFF21"};
+    const CollectionSummary summary = SummarizeCollection(paths, L"*.html;*php;");
+
+    EXPECT_EQ(summary.shownPaths, (std::vector<std::wstring_view>(paths.begin() + 3, paths.end())));
+    const std::vector<std::pair<const std::wstring, int>> expected{
+        {L".HTML", 1}, {L".TXT", 1}, {L".gz", 1}, {L".php", 1}, {L".txt", 2}, {L".\U0001F600", 1}, {L".\uFF21", 1},
+        {L"없음", 1}};
+    EXPECT_EQ(std::vector(summary.extensions.begin(), summary.extensions.end()), expected);
+}
+
+TEST(ExtensionRulesTest, TextsCarryTheCounts)
+{
+    EXPECT_EQ(StatusLineText(100000, 2345), L"등록된 파일 : 100000 개, 선택된 파일 : 2345 개");
+    EXPECT_EQ(ExtensionGroupTitle(12), L"확장자 : 총 12개");
+    EXPECT_EQ(RemovedHeaderSummary(0), L"총 0 개의 파일에 대해서 BOM 을 제거하였습니다.");
+    EXPECT_EQ(InsertedHeaderSummary(2), L"총 2 개의 파일에 대해서 BOM 을 추가하였습니다.");
+}
+
+} // namespace
+} // namespace fennick
