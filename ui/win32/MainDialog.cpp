@@ -31,11 +31,13 @@ constexpr Anchor kAnchors[] = {
     {IDC_CLEAR_RESULTS, {0, 1, 0, 0}},
 };
 
+// Not shared: the system's cache of shared icons keeps one size per resource, whatever size
+// a later call asks for, so the small icon would come back as the big one.
 HICON LoadProgramIcon(int metricX, int metricY)
 {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_FENNICK),
                                          IMAGE_ICON, GetSystemMetrics(metricX),
-                                         GetSystemMetrics(metricY), LR_SHARED));
+                                         GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
 }
 
 std::wstring LoadResourceString(UINT id)
@@ -72,6 +74,12 @@ MainDialog::MainDialog(Window* parent)
       icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON))
 {
+}
+
+MainDialog::~MainDialog()
+{
+    DestroyIcon(icon_);
+    DestroyIcon(smallIcon_);
 }
 
 int MainDialog::AddFileRow(std::wstring_view path)

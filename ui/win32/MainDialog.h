@@ -24,6 +24,7 @@ namespace fennick {
 class MainDialog : public Dialog {
 public:
     explicit MainDialog(Window* parent = nullptr);
+    ~MainDialog() override;
 
     // Appends an unticked file row with the path and an empty result; returns its index or -1.
     int AddFileRow(std::wstring_view path);

@@ -20,6 +20,10 @@ COLORREF ClientPixel(HWND window, int x, int y);
 // The text colour a dialog gives `control` when asked for its static-control colours.
 COLORREF StaticTextColour(HWND dialog, HWND control);
 
+// Puts the pointer over a point of a window's client area and tells the window it moved there
+// (or tells the window holding the mouse capture).
+void MovePointer(HWND window, int x, int y);
+
 // Clicks a window at a point of its client area, as the mouse would.
 void ClickAt(HWND window, int x, int y);
 
