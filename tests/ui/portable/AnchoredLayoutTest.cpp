@@ -90,21 +90,5 @@ TEST(AnchoredLayout, MinimisedSizesGoNegativeAndTruncateTowardZero)
     EXPECT_EQ(Truncated(AnchoredRect{-0.5, -1.5, 2.9, -2.9}), (PixelRect{0, -1, 2, -2}));
 }
 
-TEST(AnchoredLayout, StartingOverForgetsEntriesAndMeasuresFromTheNewSize)
-{
-    AnchoredLayout<int> layout;
-    layout.Start(100, 100);
-    layout.Add(0, {1, 1, 0, 0}, {0, 0, 10, 10});
-    layout.Start(300, 300);
-    EXPECT_TRUE(layout.Entries().empty());
-
-    layout.Add(1, {1, 1, 0, 0}, {0, 0, 10, 10});
-    layout.Add(1, {1, 0, 0, 0}, {0, 0, 10, 10}); // the same control twice: both apply
-    const auto& entries = layout.Resize(310, 320);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(Truncated(entries[0].rect), (PixelRect{10, 20, 10, 10}));
-    EXPECT_EQ(Truncated(entries[1].rect), (PixelRect{10, 0, 10, 10}));
-}
-
 } // namespace
 } // namespace fennick

@@ -85,16 +85,5 @@ TEST_F(LayoutManagerTest, AttachingAgainStartsOverWithoutTheEarlierControls)
     EXPECT_TRUE(Same(ChildRect(parent_, kSecond), 120, 80, 40, 30));
 }
 
-TEST_F(LayoutManagerTest, AZeroSizeAndBackRestoresTheRectangle)
-{
-    LayoutManager layout;
-    ASSERT_TRUE(layout.AttachParent(parent_));
-    ASSERT_TRUE(layout.AddControl(kFirst, 0.5, 1, 1, 0.5));
-    layout.OnParentSize(0, 0);
-    layout.OnParentSize(301, 199);
-    layout.OnParentSize(300, 200);
-    EXPECT_TRUE(Same(ChildRect(parent_, kFirst), 110, 20, 40, 30));
-}
-
 } // namespace
 } // namespace fennick

