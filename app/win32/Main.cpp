@@ -1,22 +1,14 @@
 #include <windows.h>
 
-#include "resource.h"
+#include "app/win32/ConverterApp.h"
 
 namespace {
 
-INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM)
-{
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-        EndDialog(window, IDCANCEL);
-        return TRUE;
-    }
-    return message == WM_INITDIALOG;
-}
+fennick::ConverterApp application;
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDialogProc, 0);
-    return 0;
+    return application.Run();
 }

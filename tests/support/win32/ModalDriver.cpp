@@ -23,8 +23,9 @@ void CALLBACK AbandonIfStillOpen(HWND, UINT, UINT_PTR timer, DWORD)
 
 void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR timer, DWORD)
 {
+    // A template without WS_VISIBLE is shown only once the modal loop first goes idle.
     HWND dialog = GetActiveWindow();
-    if (dialog == nullptr)
+    if (dialog == nullptr || !IsWindowVisible(dialog))
         return; // not up yet: the timer fires again
     KillTimer(nullptr, timer);
     auto script = std::exchange(pendingScript, nullptr);

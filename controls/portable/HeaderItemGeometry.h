@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+namespace fennick {
+
+struct PixelPoint {
+    int x;
+    int y;
+    bool operator==(const PixelPoint&) const = default;
+};
+
+struct PixelRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Where an owner-drawn header item puts its text. The margin is a quarter of the item's
+// height; the sort column keeps three more margins free at its right end for the arrow.
+struct HeaderLabel {
+    PixelRect rect;
+    bool showsText; // false when the margins leave no room
+};
+
+int HeaderItemMargin(const PixelRect& item);
+
+// `pressed` moves the text 1 pixel right and 2 down, as a pushed button face does.
+HeaderLabel LayOutHeaderLabel(const PixelRect& item, bool sortColumn, bool pressed);
+
+// The engraved sort arrow as two polylines (each drawn without its last point): the lit edges
+// and the shadowed edges. Its y coordinates count from the header's top, not the item's.
+struct SortArrowStrokes {
+    std::vector<PixelPoint> light;
+    std::vector<PixelPoint> shadow;
+};
+
+SortArrowStrokes SortArrowPolylines(const PixelRect& item, bool ascending);
+
+} // namespace fennick

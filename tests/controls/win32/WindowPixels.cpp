@@ -1,0 +1,50 @@
+#include "tests/controls/win32/WindowPixels.h"
+
+#include <algorithm>
+
+namespace fennick::testing {
+
+WindowPixels::WindowPixels(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client{};
+    GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(memory, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* quads = static_cast<const RGBQUAD*>(bits);
+    for (int i = 0; i < width_ * height_; ++i)
+        pixels_.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+}
+
+COLORREF WindowPixels::At(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return CLR_INVALID;
+    return pixels_[static_cast<size_t>(y * width_ + x)];
+}
+
+int WindowPixels::Count(const RECT& area, COLORREF color) const
+{
+    int count = 0;
+    for (int y = std::max(0L, area.top); y < std::min<LONG>(height_, area.bottom); ++y) {
+        for (int x = std::max(0L, area.left); x < std::min<LONG>(width_, area.right); ++x)
+            count += At(x, y) == color;
+    }
+    return count;
+}
+
+} // namespace fennick::testing

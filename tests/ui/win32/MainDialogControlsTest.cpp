@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/win32/HyperlinkLabel.h"
+#include "framework/win32/DataExchange.h"
+#include "resources/resource.h"
+#include "tests/support/win32/ModalDriver.h"
+#include "tests/ui/win32/TestApplication.h"
+#include "tests/ui/win32/WindowProbe.h"
+#include "ui/win32/MainDialog.h"
+
+namespace fennick {
+namespace {
+
+using testing::ClickAt;
+using testing::ClientPixel;
+using testing::DriveNextModal;
+using testing::StaticTextColour;
+
+constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+constexpr COLORREF kHoverRed = RGB(255, 0, 0);
+constexpr COLORREF kVisitedDarkBlue = RGB(5, 34, 143);
+
+std::vector<std::wstring> FirstColumn(HWND list)
+{
+    std::vector<std::wstring> texts;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        wchar_t text[260] = {};
+        LVITEMW item{};
+        item.pszText = text;
+        item.cchTextMax = 260;
+        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
+// Which way the sort arrow at the right end of a header item points, read from the screen:
+// the pointing-up arrow has its light base at the bottom, the pointing-down one its shadowed
+// base at the top.
+enum class Arrow { None, Up, Down };
+
+Arrow ArrowOf(HWND header, int item)
+{
+    RECT bounds{};
+    SendMessageW(header, HDM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds));
+    const int o = (bounds.bottom - bounds.top) / 4;
+    const int x = bounds.right - 3 * o;
+    const COLORREF top = ClientPixel(header, x, o);
+    const COLORREF bottom = ClientPixel(header, x, bounds.bottom - o - 1);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    if (bottom == GetSysColor(COLOR_BTNHIGHLIGHT) && top == face)
+        return Arrow::Up;
+    if (top == GetSysColor(COLOR_BTNSHADOW) && bottom == face)
+        return Arrow::Down;
+    return Arrow::None;
+}
+
+void ClickHeaderItem(HWND header, int item)
+{
+    RECT bounds{};
+    SendMessageW(header, HDM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds));
+    ClickAt(header, (bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+}
+
+TEST(MainDialog, HeaderClicksSortTheFileListUpThenDownWithTheArrowDrawn)
+{
+    MainDialog dialog;
+    testing::TestApplication application(dialog);
+    std::vector<std::wstring> ascending, descending;
+    Arrow arrowUp = Arrow::None, arrowDown = Arrow::None, otherColumn = Arrow::None;
+    DriveNextModal([&](HWND window) {
+        for (const wchar_t* path : {L"C:\\b\\두번째.txt", L"C:\\a\\첫째.txt", L"C:\\c\\셋째.txt"})
+            dialog.AddFileRow(path);
+        HWND list = GetDlgItem(window, IDC_FILE_LIST);
+        HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+        ClickHeaderItem(header, 0);
+        ascending = FirstColumn(list);
+        arrowUp = ArrowOf(header, 0);
+        otherColumn = ArrowOf(header, 1);
+        ClickHeaderItem(header, 0);
+        descending = FirstColumn(list);
+        arrowDown = ArrowOf(header, 0);
+        testing::SaveScreenshot(window, L"main-window-sorted");
+        SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+    });
+    dialog.DoModal();
+
+    EXPECT_EQ(ascending,
+              (std::vector<std::wstring>{L"C:\\a\\첫째.txt", L"C:\\b\\두번째.txt", L"C:\\c\\셋째.txt"}));
+    EXPECT_EQ(descending,
+              (std::vector<std::wstring>{L"C:\\c\\셋째.txt", L"C:\\b\\두번째.txt", L"C:\\a\\첫째.txt"}));
+    EXPECT_EQ(arrowUp, Arrow::Up);
+    EXPECT_EQ(arrowDown, Arrow::Down);
+    EXPECT_EQ(otherColumn, Arrow::None);
+}
+
+// Captures what the links would open instead of starting a browser.
+struct CapturedLinks {
+    std::vector<std::wstring> opened;
+    CapturedLinks()
+    {
+        HyperlinkLabel::SetUrlOpener([this](const std::wstring& url) { opened.push_back(url); });
+    }
+    ~CapturedLinks() { HyperlinkLabel::SetUrlOpener(nullptr); }
+};
+
+LOGFONTW FontOf(HWND window)
+{
+    LOGFONTW description{};
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    GetObjectW(font, sizeof(description), &description);
+    return description;
+}
+
+TEST(MainDialog, HomePageLinkIsBlueThenRedUnderThePointerAndDarkBlueOnceOpened)
+{
+    CapturedLinks links;
+    MainDialog dialog;
+    testing::TestApplication application(dialog);
+    COLORREF unvisited = 0, hovered = 0, left = 0, visited = 0, visitedHovered = 0;
+    LOGFONTW font{};
+    int dotsPerInch = 0;
+    bool openAfterClick = false;
+    HWND captureWhileHovered = nullptr, captureAfterLeaving = nullptr, link = nullptr;
+    DriveNextModal([&](HWND window) {
+        link = GetDlgItem(window, IDC_HOME_PAGE_LINK);
+        font = FontOf(link);
+        HDC dc = GetDC(window);
+        dotsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(window, dc);
+        unvisited = StaticTextColour(window, link);
+        testing::MovePointer(link, 2, 2);
+        hovered = StaticTextColour(window, link);
+        captureWhileHovered = GetCapture();
+        testing::MovePointer(link, -20, -20);
+        left = StaticTextColour(window, link);
+        captureAfterLeaving = GetCapture();
+        ClickAt(link, 2, 2);
+        openAfterClick = IsWindowVisible(window) != FALSE;
+        visitedHovered = StaticTextColour(window, link);
+        testing::MovePointer(link, -20, -20);
+        visited = StaticTextColour(window, link);
+        SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+    });
+    dialog.DoModal();
+
+    EXPECT_EQ(unvisited, kLinkBlue);
+    EXPECT_EQ(hovered, kHoverRed);
+    EXPECT_EQ(captureWhileHovered, link);
+    EXPECT_EQ(left, kLinkBlue);
+    EXPECT_EQ(captureAfterLeaving, nullptr);
+    EXPECT_EQ(links.opened, (std::vector<std::wstring>{L"" FENNICK_HOME_PAGE_URL}));
+    EXPECT_TRUE(openAfterClick);
+    EXPECT_EQ(visitedHovered, kVisitedDarkBlue);
+    EXPECT_EQ(visited, kVisitedDarkBlue);
+    // The main window's own 9-point font: plain, not underlined.
+    EXPECT_FALSE(font.lfUnderline);
+    EXPECT_EQ(font.lfHeight, -MulDiv(9, dotsPerInch, 72));
+    EXPECT_EQ(std::wstring(font.lfFaceName), L"굴림");
+}
+
+TEST(MainDialog, AboutButtonOpensTheUsageDialogWithItsWrappedReadOnlyDescription)
+{
+    CapturedLinks links;
+    MainDialog dialog;
+    testing::TestApplication application(dialog);
+    std::wstring caption, description, afterTyping, linkText;
+    LONG_PTR editStyle = 0;
+    int lineCount = 0;
+    std::vector<wchar_t> charactersBeforeBreaks;
+    HWND owner = nullptr, main = nullptr, focus = nullptr, okButton = nullptr;
+    LOGFONTW linkFont{};
+    COLORREF before = 0, after = 0;
+    bool stillOpenAfterClick = false;
+    int linkOverflow = 0;
+    DriveNextModal([&](HWND window) {
+        main = window;
+        DriveNextModal([&](HWND usage) {
+            caption = WindowText(usage);
+            owner = GetWindow(usage, GW_OWNER);
+            focus = GetFocus();
+            okButton = GetDlgItem(usage, IDOK);
+            HWND edit = GetDlgItem(usage, IDC_DESCRIPTION);
+            description = WindowText(edit);
+            editStyle = GetWindowLongPtrW(edit, GWL_STYLE);
+            lineCount = static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
+            for (int line = 1; line < lineCount; ++line) {
+                const auto start = SendMessageW(edit, EM_LINEINDEX, line, 0);
+                charactersBeforeBreaks.push_back(description[static_cast<size_t>(start) - 1]);
+            }
+            SendMessageW(edit, WM_CHAR, L'x', 0);
+            SendMessageW(edit, WM_KEYDOWN, VK_DELETE, 0);
+            afterTyping = WindowText(edit);
+            HWND link = GetDlgItem(usage, IDC_USAGE_LINK);
+            linkText = WindowText(link);
+            linkFont = FontOf(link);
+            linkOverflow = testing::TextOverflow(link);
+            before = StaticTextColour(usage, link);
+            EXPECT_TRUE(testing::SaveScreenshot(usage, L"usage-dialog"));
+            ClickAt(link, 2, 2);
+            stillOpenAfterClick = IsWindowVisible(usage) != FALSE;
+            after = StaticTextColour(usage, link);
+            SendMessageW(okButton, BM_CLICK, 0, 0);
+        });
+        SendMessageW(GetDlgItem(window, IDC_ABOUT), BM_CLICK, 0, 0);
+        SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+    });
+    dialog.DoModal();
+
+    EXPECT_EQ(caption, L"About...");
+    EXPECT_EQ(owner, main);
+    EXPECT_EQ(focus, okButton);
+    EXPECT_EQ(description, L"ASCII 코드로 작성된 문서파일의 인코딩을 UTF-8로 변환합니다.");
+    EXPECT_EQ(afterTyping, description);
+    const LONG_PTR wanted = ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+    EXPECT_EQ(editStyle & (wanted | ES_AUTOHSCROLL | WS_HSCROLL), wanted);
+    EXPECT_GE(lineCount, 2);
+    for (const wchar_t c : charactersBeforeBreaks)
+        EXPECT_EQ(c, L' ') << "a line broke inside a word";
+    EXPECT_EQ(linkText, L"" FENNICK_USAGE_PAGE_URL);
+    EXPECT_LE(linkOverflow, 0) << "the link does not fit on its line";
+    EXPECT_TRUE(linkFont.lfUnderline);
+    EXPECT_EQ(before, kLinkBlue);
+    EXPECT_TRUE(stillOpenAfterClick);
+    EXPECT_EQ(after, kVisitedDarkBlue);
+    EXPECT_EQ(links.opened, (std::vector<std::wstring>{L"" FENNICK_USAGE_PAGE_URL}));
+}
+
+} // namespace
+} // namespace fennick

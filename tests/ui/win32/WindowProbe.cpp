@@ -1,0 +1,129 @@
+#include "tests/ui/win32/WindowProbe.h"
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "framework/win32/DataExchange.h"
+#include "tests/support/win32/ModalDriver.h"
+
+namespace fennick::testing {
+
+RECT ChildRect(HWND parent, int id)
+{
+    RECT bounds{};
+    GetWindowRect(GetDlgItem(parent, id), &bounds);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+std::wstring ChildText(HWND parent, int id)
+{
+    return WindowText(GetDlgItem(parent, id));
+}
+
+int TextOverflow(HWND control)
+{
+    const std::wstring text = WindowText(control);
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    RECT client{};
+    GetClientRect(control, &client);
+    return extent.cx - client.right;
+}
+
+COLORREF ClientPixel(HWND window, int x, int y)
+{
+    UpdateWindow(window);
+    PumpMessages();
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+COLORREF StaticTextColour(HWND dialog, HWND control)
+{
+    HDC dc = GetDC(control);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(control));
+    const COLORREF colour = GetTextColor(dc);
+    ReleaseDC(control, dc);
+    return colour;
+}
+
+void MovePointer(HWND window, int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    HWND target = GetCapture() != nullptr ? GetCapture() : window;
+    ScreenToClient(target, &point);
+    SendMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+}
+
+void ClickAt(HWND window, int x, int y)
+{
+    MovePointer(window, x, y);
+    const LPARAM point = MAKELPARAM(x, y);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(window, WM_LBUTTONUP, 0, point);
+    PumpMessages();
+}
+
+bool SaveScreenshot(HWND window, const std::wstring& name)
+{
+    const wchar_t* folder = _wgetenv(L"FENNICK_SCREENSHOT_DIR");
+    if (folder == nullptr || *folder == L'\0')
+        return true;
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const int stride = (width * 3 + 3) & ~3;
+    header.biSizeImage = static_cast<DWORD>(stride * height);
+
+    HDC windowDc = GetWindowDC(window);
+    HDC memoryDc = CreateCompatibleDC(windowDc);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header),
+                                      DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memoryDc, bitmap);
+    BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    GdiFlush();
+
+    CreateDirectoryW(folder, nullptr);
+    std::ofstream file(std::filesystem::path(folder) / (name + L".bmp"), std::ios::binary);
+    const BITMAPFILEHEADER fileHeader{0x4D42,
+                                      static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(header) +
+                                                         header.biSizeImage),
+                                      0, 0, sizeof(BITMAPFILEHEADER) + sizeof(header)};
+    file.write(reinterpret_cast<const char*>(&fileHeader), sizeof(fileHeader));
+    file.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    file.write(static_cast<const char*>(bits), header.biSizeImage);
+    const bool written = file.good();
+
+    SelectObject(memoryDc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memoryDc);
+    ReleaseDC(window, windowDc);
+    return written;
+}
+
+} // namespace fennick::testing

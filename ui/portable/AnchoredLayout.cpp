@@ -1,0 +1,29 @@
+#include "ui/portable/AnchoredLayout.h"
+
+namespace fennick {
+
+unsigned PlacementFlags(const AnchorFactors& factors)
+{
+    unsigned flags = kPlaceNoZOrder;
+    if (factors.moveX == 0.0 && factors.moveY == 0.0)
+        flags |= kPlaceNoMove;
+    if (factors.growX == 0.0 && factors.growY == 0.0)
+        flags |= kPlaceNoSize;
+    return flags;
+}
+
+void FollowSizeChange(AnchoredRect& rect, const AnchorFactors& factors, int dx, int dy)
+{
+    rect.left += factors.moveX * dx;
+    rect.top += factors.moveY * dy;
+    rect.width += factors.growX * dx;
+    rect.height += factors.growY * dy;
+}
+
+PixelRect Truncated(const AnchoredRect& rect)
+{
+    return PixelRect{static_cast<int>(rect.left), static_cast<int>(rect.top),
+                     static_cast<int>(rect.width), static_cast<int>(rect.height)};
+}
+
+} // namespace fennick

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/win32/ColumnListCtrl.h"
+#include "controls/win32/HyperlinkLabel.h"
+#include "framework/win32/Control.h"
+#include "framework/win32/Dialog.h"
+#include "ui/win32/LayoutManager.h"
+#include "ui/win32/ScaledFont.h"
+
+namespace fennick {
+
+// The program's one main window: the file list, the extension summary, the exclusion field,
+// the command buttons, the status line and the home-page link, kept anchored while resized.
+class MainDialog : public Dialog {
+public:
+    explicit MainDialog(Window* parent = nullptr);
+    ~MainDialog() override;
+
+    // Appends an unticked file row with the path and an empty result; returns its index or -1.
+    int AddFileRow(std::wstring_view path);
+
+    // Exchanged with the exclusion field and the status line by UpdateData.
+    std::wstring ExclusionList;
+    std::wstring StatusText;
+
+protected:
+    void DoDataExchange(DataExchange& exchange) override;
+    bool OnInitDialog() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void SetUpControls();
+    void CreateLinkFont();
+
+    void OnSysCommand(UINT command, LPARAM lParam);
+    void OnPaint();
+    HICON OnQueryDragIcon() const;
+    void OnSize(UINT type, int width, int height);
+    int OnCreate(CREATESTRUCTW* creation);
+    void OnDestroy();
+    void OnExit();
+    void OnAbout();
+    void OnFileListDblClk(NMHDR* notification, LRESULT* result);
+
+    // Collecting files and converting them (MainDialogCollection.cpp).
+    void OnDropFiles(HDROP drop);
+    void OnConvert();
+    void OnRemoveHeader();
+    void OnInsertHeader();
+    void OnClearResults();
+    void OnApplyExclusion();
+    void OnClearList();
+    void OnClickExtensionGroup();
+    void OnClickExtensionList(NMHDR* notification, LRESULT* result);
+    void OnClickFileList(NMHDR* notification, LRESULT* result);
+
+    HyperlinkLabel homePageLink_;
+    ColumnListCtrl extensionList_;
+    Control extensionGroup_;
+    ColumnListCtrl fileList_;
+    HICON icon_;
+    HICON smallIcon_;
+    std::map<std::wstring, int> ExtensionTable;
+    std::vector<std::wstring> CollectedPaths;
+    LayoutManager layout_;
+    std::unique_ptr<Font> font_;
+};
+
+} // namespace fennick
