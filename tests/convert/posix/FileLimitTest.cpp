@@ -42,11 +42,12 @@ private:
 TEST(WriteFailure, LeavesEveryFileAsItWasAndReportsTheCause)
 {
     TestDirectory directory;
-    Bytes original(100'000, 'a');
-    original[50'000] = 0xB0;
-    original[50'001] = 0xA1;
-    directory.Write(L"a.txt", original);
-    directory.Write(L"b.txt", Bytes(100'000, 'a'));
+    const Bytes ansi(100'000, 0xB0);
+    const Bytes ascii(100'000, 'a');
+    directory.Write(L"a.txt", ansi);
+    directory.Write(L"b.txt", ascii);
+    directory.Write(L"c.txt", ascii);
+    directory.Write(L"c.txt.bak", {'o', 'l', 'd'});
     CapturedReports reports;
     FileConverter converter;
     converter.SetBackupFlag(false);
@@ -54,32 +55,19 @@ TEST(WriteFailure, LeavesEveryFileAsItWasAndReportsTheCause)
         const FileSizeLimit limit(64 * 1024);
         EXPECT_FALSE(converter.ConvertToUtf8(directory.Path(L"a.txt")));
         EXPECT_FALSE(converter.InsertUtf8Header(directory.Path(L"b.txt")));
+        converter.SetBackupFlag(true);
+        EXPECT_FALSE(converter.ConvertToUtf8(directory.Path(L"c.txt")));
     }
-    EXPECT_EQ(directory.Read(L"a.txt"), original);
-    EXPECT_EQ(directory.Read(L"b.txt"), Bytes(100'000, 'a'));
-    EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"b.txt"));
-    ASSERT_EQ(reports.Reports().size(), 2u);
+    EXPECT_EQ(directory.Read(L"a.txt"), ansi);
+    EXPECT_EQ(directory.Read(L"b.txt"), ascii);
+    EXPECT_EQ(directory.Read(L"c.txt"), ascii);
+    EXPECT_EQ(directory.Read(L"c.txt.bak"), Bytes({'o', 'l', 'd'}));
+    EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"b.txt", L"c.txt", L"c.txt.bak"));
+    ASSERT_EQ(reports.Reports().size(), 3u);
     EXPECT_EQ(reports.Reports()[0].Path(), directory.Path(L"a.txt"));
     EXPECT_EQ(reports.Reports()[1].Path(), directory.Path(L"b.txt"));
+    EXPECT_EQ(reports.Reports()[2].Path(), directory.Path(L"c.txt.bak"));
     EXPECT_THAT(reports.Reports()[0].ReportText(), HasSubstr(L"File too large"));
-}
-
-TEST(WriteFailure, OfTheBackupStopsTheConversion)
-{
-    TestDirectory directory;
-    const Bytes original(100'000, 'a');
-    directory.Write(L"a.txt", original);
-    directory.Write(L"a.txt.bak", {'o', 'l', 'd'});
-    CapturedReports reports;
-    {
-        const FileSizeLimit limit(64 * 1024);
-        EXPECT_FALSE(FileConverter().ConvertToUtf8(directory.Path(L"a.txt")));
-    }
-    EXPECT_EQ(directory.Read(L"a.txt"), original);
-    EXPECT_EQ(directory.Read(L"a.txt.bak"), Bytes({'o', 'l', 'd'}));
-    EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"a.txt.bak"));
-    ASSERT_EQ(reports.Reports().size(), 1u);
-    EXPECT_EQ(reports.Reports()[0].Path(), directory.Path(L"a.txt.bak"));
 }
 
 } // namespace

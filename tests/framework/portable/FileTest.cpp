@@ -4,38 +4,26 @@
 
 #include "framework/portable/File.h"
 #include "framework/portable/FileException.h"
+#include "framework/portable/ReplacementFile.h"
 #include "tests/framework/support/TestDirectory.h"
 
 namespace fennick::test {
 namespace {
 
-TEST(File, OpensOnlyExistingRegularFilesForReading)
+TEST(File, OpensOnlyExistingRegularFilesAndNeverAShortenedPath)
 {
     TestDirectory directory;
     std::filesystem::create_directory(FileSystemPath(directory.Path(L"folder")));
     directory.Write(L"a.txt", {'a'});
+    const std::wstring shortened = directory.Path(std::wstring(L"a.txt\0.bak", 10));
 
     File file;
     EXPECT_FALSE(file.OpenForReading(directory.Path(L"missing.txt")));
     EXPECT_FALSE(file.OpenForReading(directory.Path(L"folder")));
-    EXPECT_FALSE(file.OpenForReading(directory.Path(std::wstring(L"a.txt\0.bak", 10))));
-    EXPECT_FALSE(file.IsOpen());
+    EXPECT_FALSE(file.OpenForReading(shortened));
+    ReplacementFile replacement;
+    EXPECT_FALSE(replacement.Open(shortened, ReplacementFile::Target::ExistingOrNew));
     EXPECT_TRUE(file.OpenForReading(directory.Path(L"a.txt")));
-}
-
-TEST(File, ReadsWhatWasWrittenUnderANonAsciiName)
-{
-    TestDirectory directory;
-    const Bytes content{0xB0, 0xA1, 0x00, 0x0A, 0xFF};
-    directory.Write(L"한글 이름.txt", content);
-
-    File file;
-    ASSERT_TRUE(file.OpenForReading(directory.Path(L"한글 이름.txt")));
-    ASSERT_EQ(file.GetLength(), content.size());
-    Bytes read(content.size());
-    file.Read(read);
-    file.Close();
-    EXPECT_EQ(read, content);
 }
 
 TEST(File, ReadingPastTheEndRaisesNamingTheFile)
@@ -64,6 +52,23 @@ TEST(File, ReportsLengthsBeyondFourGibibytesInFull)
     File file;
     ASSERT_TRUE(file.OpenForReading(directory.Path(L"large.bin")));
     EXPECT_EQ(file.GetLength(), length);
+}
+
+TEST(ReplacementFile, KeepsTheFilesPermissions)
+{
+    namespace fs = std::filesystem;
+    TestDirectory directory;
+    directory.Write(L"a.txt", {'o', 'l', 'd'});
+    const fs::path path = FileSystemPath(directory.Path(L"a.txt"));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::perms before = fs::status(path).permissions();
+
+    ReplacementFile file;
+    ASSERT_TRUE(file.Open(directory.Path(L"a.txt"), ReplacementFile::Target::Existing));
+    file.Write(Bytes{'n', 'e', 'w'});
+    file.Commit();
+    EXPECT_EQ(fs::status(path).permissions(), before);
+    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({'n', 'e', 'w'}));
 }
 
 } // namespace

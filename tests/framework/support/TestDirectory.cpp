@@ -70,11 +70,6 @@ Bytes TestDirectory::Read(std::wstring_view name) const
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-bool TestDirectory::Exists(std::wstring_view name) const
-{
-    return fs::exists(FileSystemPath(Path(name)));
-}
-
 void TestDirectory::MakeReadOnly(std::wstring_view name) const
 {
     fs::permissions(FileSystemPath(Path(name)),

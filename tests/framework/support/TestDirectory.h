@@ -24,7 +24,6 @@ public:
 
     void Write(std::wstring_view name, const Bytes& bytes) const;
     Bytes Read(std::wstring_view name) const;
-    bool Exists(std::wstring_view name) const;
     void MakeReadOnly(std::wstring_view name) const;
 
     // The sorted names of everything in the folder, to show that nothing was left behind.
