@@ -16,13 +16,11 @@ int CodeUnitOrder(const wchar_t* first, const wchar_t* second)
     return std::wcscmp(first, second);
 }
 
-std::vector<std::wstring> Sorted(std::vector<std::wstring> cells, bool ascending)
-{
-    std::stable_sort(cells.begin(), cells.end(), [ascending](const auto& a, const auto& b) {
-        return CompareCells(a, b, ascending, CodeUnitOrder) < 0;
-    });
-    return cells;
-}
+struct OrderCase {
+    const wchar_t* first;
+    const wchar_t* second;
+    int order;
+};
 
 TEST(CellKinds, NumberAndDateTextsAreRecognisedByTheirCharacters)
 {
@@ -31,82 +29,73 @@ TEST(CellKinds, NumberAndDateTextsAreRecognisedByTheirCharacters)
         bool number;
         bool date;
     } cases[] = {
-        {L"", true, false},
-        {L"0123", true, false},
-        {L"12a", false, false},
-        {L"-1", false, false},
-        {L" 1", false, false},
-        {L"\xFF11", false, false}, // full-width one
-        {L"05/03/2009", false, true},
-        {L"5/03/2009", false, false},
-        {L"05/03/20091", false, false},
-        {L"05-03-2009", false, false},
-        {L"05/03/200x", false, false},
-        {L"0503/2009/", false, false},
+        {L"", true, false},           {L"0123", true, false},        {L"12a", false, false},
+        {L"-1", false, false},        {L" 1", false, false},         {L"\xFF11", false, false},
+        {L"05/03/2009", false, true}, {L"5/03/2009", false, false},  {L"05/03/20091", false, false},
+        {L"05-03-2009", false, false}, {L"05/03/200x", false, false}, {L"0503/2009/", false, false},
     };
     for (const auto& c : cases) {
-        const std::wstring text = c.text;
-        EXPECT_EQ(IsNumberText(text), c.number) << ::testing::PrintToString(text);
-        EXPECT_EQ(IsDateText(text), c.date) << ::testing::PrintToString(text);
+        EXPECT_EQ(IsNumberText(c.text), c.number) << ::testing::PrintToString(std::wstring(c.text));
+        EXPECT_EQ(IsDateText(c.text), c.date) << ::testing::PrintToString(std::wstring(c.text));
+    }
+}
+
+TEST(CellComparison, NumbersOrderByTheirLeadingIntegersHoweverLong)
+{
+    const OrderCase cases[] = {
+        {L"9", L"10", -1},      {L"007", L"7", 0},    {L"", L"0", 0},     {L"5", L"성공", 1},
+        {L"5", L"12abc", -1},   {L"5", L" -30", 1},   {L"5", L"+5", 0},
+        {L"30000000000", L"25000000000", 1}, // beyond a 32-bit integer
+        {L"123456789012345678901", L"123456789012345678902", -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CompareNumberTexts(c.first, c.second), c.order)
+            << ::testing::PrintToString(std::wstring(c.first)) << " vs " << ::testing::PrintToString(std::wstring(c.second));
     }
 }
 
 TEST(CellComparison, DatesOrderByYearThenMonthThenDay)
 {
-    const struct {
-        const wchar_t* first;
-        const wchar_t* second;
-        int order;
-    } cases[] = {
-        {L"05/03/2009", L"01/04/2009", -1},
-        {L"05/03/2009", L"31/12/2008", 1},
-        {L"05/03/2009", L"04/03/2009", 1},
-        {L"05/03/2009", L"05/03/2009", 0},
-        // The second text is read where a date would have its parts.
-        {L"05/03/2009", L"", 1},
-        {L"05/03/2009", L"05/03", 1},
-        {L"05/03/2009", L"05/03/2009 noon", 0},
-        {L"00/00/0000", L"garbage", 0},
-        {L"01/01/0000", L"garbage", 1},
+    const OrderCase cases[] = {
+        {L"05/03/2009", L"01/04/2009", -1}, {L"05/03/2009", L"31/12/2008", 1},
+        {L"05/03/2009", L"04/03/2009", 1},  {L"05/03/2009", L"05/03/2009", 0},
+        // The second text is read where a date has its parts; a missing part is 0.
+        {L"05/03/2009", L"", 1},            {L"05/03/2009", L"05/03", 1},
+        {L"05/03/2009", L"05/03/2009 noon", 0}, {L"00/00/0000", L"garbage", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CompareDateTexts(c.first, c.second), c.order)
-            << ::testing::PrintToString(std::wstring(c.first)) << " vs "
-            << ::testing::PrintToString(std::wstring(c.second));
+            << ::testing::PrintToString(std::wstring(c.first)) << " vs " << ::testing::PrintToString(std::wstring(c.second));
     }
 }
 
 TEST(CellComparison, ColumnsSortByTheirKindInBothDirections)
 {
-    const struct {
-        std::vector<std::wstring> cells;
-        std::vector<std::wstring> ascending;
-    } columns[] = {
-        {{L"10", L"9", L"100", L"0", L"007"}, {L"0", L"007", L"9", L"10", L"100"}},
-        {{L"31/12/2008", L"05/03/2009", L"01/04/2009", L"01/01/2009"},
-         {L"31/12/2008", L"01/01/2009", L"05/03/2009", L"01/04/2009"}},
-        {{L"txt", L"cpp", L"h", L"Txt"}, {L"Txt", L"cpp", L"h", L"txt"}},
+    const std::vector<std::vector<std::wstring>> ascendingColumns = {
+        {L"0", L"007", L"9", L"10", L"100"},
+        {L"31/12/2008", L"01/01/2009", L"05/03/2009", L"01/04/2009"},
+        {L"Txt", L"cpp", L"h", L"txt"},
     };
-    for (const auto& column : columns) {
-        EXPECT_EQ(Sorted(column.cells, true), column.ascending);
-        std::vector<std::wstring> descending = column.ascending;
-        std::reverse(descending.begin(), descending.end());
-        EXPECT_EQ(Sorted(column.cells, false), descending);
+    for (const auto& ascending : ascendingColumns) {
+        for (const bool up : {true, false}) {
+            std::vector<std::wstring> cells = ascending;
+            std::rotate(cells.begin(), cells.begin() + 2, cells.end());
+            std::sort(cells.begin(), cells.end(),
+                      [up](const auto& a, const auto& b) { return CompareCells(a, b, up, CodeUnitOrder) < 0; });
+            EXPECT_EQ(cells, up ? ascending : std::vector<std::wstring>(ascending.rbegin(), ascending.rend()));
+        }
     }
 }
 
 TEST(CellComparison, DescendingExchangesTheOperandsSoTheKindFollowsTheOtherText)
 {
-    // An empty text is a number, so it reads "성공" as 0 too; the other way round the texts
-    // are compared as text.
+    // The empty text is a number and reads "성공" as 0; "성공" first compares as text.
     EXPECT_EQ(CompareCells(L"", L"성공", true, CodeUnitOrder), 0);
     EXPECT_GT(CompareCells(L"", L"성공", false, CodeUnitOrder), 0);
     EXPECT_GT(CompareCells(L"성공", L"", true, CodeUnitOrder), 0);
     EXPECT_EQ(CompareCells(L"성공", L"", false, CodeUnitOrder), 0);
-    // A date compared with a non-date sorts by the parts of the other text.
     EXPECT_EQ(CompareCells(L"05/03/2009", L"x", true, CodeUnitOrder), 1);
-    EXPECT_EQ(CompareCells(L"05/03/2009", L"x", false, CodeUnitOrder),
-              CodeUnitOrder(L"x", L"05/03/2009"));
+    EXPECT_EQ(CompareCells(L"05/03/2009", L"x", false, CodeUnitOrder), CodeUnitOrder(L"x", L"05/03/2009"));
 }
 
 } // namespace
