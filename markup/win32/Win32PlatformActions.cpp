@@ -2,7 +2,6 @@
 
 #include "markup/portable/AddressOpener.h"
 
-#include <shellapi.h>
 
 namespace fennick {
 
@@ -10,10 +9,11 @@ namespace {
 
 constexpr int helpProgramHandCursor = 106;
 
-// The default value of a key as text (REG_EXPAND_SZ expanded), read at whatever length it has.
+// The default value of a key as text, read at whatever length it has; RegGetValueW expands a
+// REG_EXPAND_SZ value and reports it as REG_SZ.
 std::optional<std::wstring> ReadDefaultValue(HKEY root, const std::wstring& subKey)
 {
-    constexpr DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+    constexpr DWORD flags = RRF_RT_REG_SZ;
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD bytes = 0;
         if (RegGetValueW(root, subKey.c_str(), nullptr, flags, nullptr, nullptr, &bytes) != ERROR_SUCCESS) {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace fennick {
 
 // Where the actions reach the system; a test replaces the shell call and the registry root.

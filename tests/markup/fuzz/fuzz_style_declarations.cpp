@@ -18,7 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MarkupStyle style;
     parser.ParseStyleDeclarations(text, style);
-    fuzz::Check(style.borderWidth == 0 || style.borderStyle != BorderNone);
     if (!enabled) {
         fuzz::Check(style.backMode == BackMode::Transparent);
         fuzz::Check(style.textColor == 0 || style.textColor == colors.DisabledColor());
