@@ -34,7 +34,8 @@ std::int32_t* NumberField(ImageSpec& spec, std::wstring_view name)
 
 } // namespace
 
-void ParseImageAttributes(const StyleParser& parser, const ShadowSettings& shadow, std::wstring_view attributes, ImageSpec& spec)
+void ParseImageAttributes(
+    const StyleParser& parser, const ShadowSettings& shadow, std::wstring_view attributes, ImageSpec& spec)
 {
     ForEachAttribute(attributes, [&](const Attribute& attribute) {
         const std::wstring_view name = attribute.name;

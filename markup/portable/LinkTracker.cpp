@@ -6,7 +6,8 @@
 
 namespace fennick {
 
-LinkTracker::LinkTracker(PlatformActions& actions) : actions_(actions)
+LinkTracker::LinkTracker(PlatformActions& actions)
+    : actions_(actions)
 {
     ResetLinkCursor();
 }
@@ -27,9 +28,8 @@ void LinkTracker::AddArea(const LinkArea& area)
 
 const LinkArea* LinkTracker::AreaAt(int x, int y) const
 {
-    const auto found = std::find_if(linkAreas.begin(), linkAreas.end(), [x, y](const LinkArea& area) {
-        return area.Contains(x, y);
-    });
+    const auto found = std::find_if(
+        linkAreas.begin(), linkAreas.end(), [x, y](const LinkArea& area) { return area.Contains(x, y); });
     return found == linkAreas.end() ? nullptr : &*found;
 }
 

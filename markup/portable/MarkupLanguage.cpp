@@ -3,7 +3,10 @@
 namespace fennick {
 
 MarkupLanguage::MarkupLanguage(PlatformActions& actions)
-    : actions_(actions), tagTable(DefaultTagTable()), replacementTable(DefaultReplacements()), links_(actions)
+    : actions_(actions)
+    , tagTable(DefaultTagTable())
+    , replacementTable(DefaultReplacements())
+    , links_(actions)
 {
 }
 

@@ -6,7 +6,9 @@
 
 namespace fennick {
 
-MarkupPass::MarkupPass(MarkupLanguage& language, HostSurface& surface) : language_(language), surface_(surface)
+MarkupPass::MarkupPass(MarkupLanguage& language, HostSurface& surface)
+    : language_(language)
+    , surface_(surface)
 {
     ResetStyle(currentStyle);
     ApplyStyleClass(L"body", currentStyle);
@@ -66,7 +68,8 @@ std::wstring MarkupPass::TransformText(std::wstring_view run) const
 void MarkupPass::AddLinkArea(int left, int top, int right, int bottom)
 {
     if (currentStyle.linkKind != LinkKind::None) {
-        language_.Links().AddArea({left, top, right, bottom, currentStyle.linkKind, linkCounter, currentStyle.linkTarget});
+        language_.Links().AddArea(
+            {left, top, right, bottom, currentStyle.linkKind, linkCounter, currentStyle.linkTarget});
     }
 }
 

@@ -17,11 +17,11 @@ namespace fennick {
 enum class TagEffect {
     None,
     StyleChanged, // a nesting tag opened or closed: the surface has the new style's font
-    Rule,         // a horizontal rule with the attributes width, size and color
-    LineBreak,    // end the line, count line heights
-    Tab,          // move count tab stops on
-    Image,        // kind Bitmap, Icon or ImageStrip with its attributes
-    TextRun,      // a string resource: text laid out as one run that is never wrapped
+    Rule, // a horizontal rule with the attributes width, size and color
+    LineBreak, // end the line, count line heights
+    Tab, // move count tab stops on
+    Image, // kind Bitmap, Icon or ImageStrip with its attributes
+    TextRun, // a string resource: text laid out as one run that is never wrapped
 };
 
 struct TagOutcome {

@@ -28,20 +28,20 @@ struct MarkupStyle {
     Color textColor = 0x000000;
     Color backColor = 0xFFFFFF;
     Color borderColorLight = 0x000000; // top and left border lines
-    Color borderColorDark = 0x000000;  // bottom and right border lines
+    Color borderColorDark = 0x000000; // bottom and right border lines
     Color backMidColor = 0xFFFFFF;
     Color backEndColor = 0xFFFFFF;
     BackMode backMode = BackMode::Transparent;
     std::int32_t backEffect = EffectTransparent; // a BackgroundEffect number; any other number fills solid
-    std::wstring backImage;                      // "kind: value" source tiled behind a table or cell
+    std::wstring backImage; // "kind: value" source tiled behind a table or cell
     TextAlign textAlign = TextAlign::Left;
     VerticalAlign verticalAlign = VerticalAlign::Baseline;
     BorderStyle borderStyle = BorderNone;
     std::int32_t borderWidth = 0;
-    std::int32_t width = 0;  // requested size of a table or cell; kept by ResetStyle
+    std::int32_t width = 0; // requested size of a table or cell; kept by ResetStyle
     std::int32_t height = 0;
     TextTransform textTransform = TextTransform::None;
-    std::int32_t margin = 2;  // of a table: its cell padding
+    std::int32_t margin = 2; // of a table: its cell padding
     std::int32_t padding = 0; // of a table: its cell spacing
     LinkKind linkKind = LinkKind::None;
     std::wstring linkTarget;

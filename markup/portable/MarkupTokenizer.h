@@ -8,7 +8,7 @@
 namespace fennick {
 
 struct MarkupTag {
-    std::wstring name;       // without the "/" of a closing tag
+    std::wstring name; // without the "/" of a closing tag
     std::wstring attributes; // the rest of the tag from its first space or "=", leading spaces removed
     bool closing = false;
 };

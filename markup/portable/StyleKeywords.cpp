@@ -31,8 +31,8 @@ bool ParseFontStyle(std::wstring_view value, bool current)
 std::int32_t ParseFontWeight(std::wstring_view value)
 {
     constexpr std::int32_t notKeyword = -1;
-    const std::int32_t weight = Lookup(value, notKeyword,
-        {{L"", 400}, {L"normal", 400}, {L"bold", 700}, {L"bolder", 900}, {L"lighter", 100}});
+    const std::int32_t weight = Lookup(
+        value, notKeyword, {{L"", 400}, {L"normal", 400}, {L"bold", 700}, {L"bolder", 900}, {L"lighter", 100}});
     return weight == notKeyword ? ReadInt(value) : weight;
 }
 
@@ -46,9 +46,8 @@ TextAlign ParseTextAlign(std::wstring_view value, TextAlign current)
 VerticalAlign ParseVerticalAlign(std::wstring_view value, VerticalAlign current)
 {
     return Lookup(value, current,
-        {{L"", VerticalAlign::Baseline}, {L"baseline", VerticalAlign::Baseline},
-            {L"middle", VerticalAlign::Middle}, {L"vcenter", VerticalAlign::Middle}, {L"top", VerticalAlign::Top},
-            {L"bottom", VerticalAlign::Bottom}});
+        {{L"", VerticalAlign::Baseline}, {L"baseline", VerticalAlign::Baseline}, {L"middle", VerticalAlign::Middle},
+            {L"vcenter", VerticalAlign::Middle}, {L"top", VerticalAlign::Top}, {L"bottom", VerticalAlign::Bottom}});
 }
 
 TextTransform ParseTextTransform(std::wstring_view value, TextTransform current)

@@ -9,8 +9,8 @@ namespace fennick {
 // Keyword properties. Values are compared exactly, letter case included; a value that is not
 // listed keeps the current one (font weights read any other value as a number).
 
-bool ParseFontStyle(std::wstring_view value, bool current);          // normal, italic, oblique
-std::int32_t ParseFontWeight(std::wstring_view value);               // normal, bold, bolder, lighter, number
+bool ParseFontStyle(std::wstring_view value, bool current); // normal, italic, oblique
+std::int32_t ParseFontWeight(std::wstring_view value); // normal, bold, bolder, lighter, number
 TextAlign ParseTextAlign(std::wstring_view value, TextAlign current); // left, center, right
 VerticalAlign ParseVerticalAlign(std::wstring_view value, VerticalAlign current);
 TextTransform ParseTextTransform(std::wstring_view value, TextTransform current);

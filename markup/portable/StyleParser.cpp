@@ -150,9 +150,9 @@ int StyleParser::ParseBorderWidth(std::wstring_view value, int current) const
 
 std::int32_t StyleParser::ParseBackgroundEffect(std::wstring_view value, std::int32_t current) const
 {
-    static constexpr std::array<std::wstring_view, 17> names{L"transparent", L"solid", L"hgradient",
-        L"vgradient", L"hcgradient", L"vcgradient", L"3hgradient", L"3vgradient", L"noise", L"diagshade",
-        L"hshade", L"vshade", L"hbump", L"vbump", L"softbump", L"hardbump", L"metal"};
+    static constexpr std::array<std::wstring_view, 17> names{L"transparent", L"solid", L"hgradient", L"vgradient",
+        L"hcgradient", L"vcgradient", L"3hgradient", L"3vgradient", L"noise", L"diagshade", L"hshade", L"vshade",
+        L"hbump", L"vbump", L"softbump", L"hardbump", L"metal"};
     if (value.empty()) {
         return current;
     }

@@ -21,7 +21,7 @@ std::size_t SkipCell(std::wstring_view text, std::size_t position);
 
 struct TableCellCount {
     int columns = 0; // the largest sum of column spans over the cells of one row
-    int rows = 0;    // the row tags outside nested tables
+    int rows = 0; // the row tags outside nested tables
 };
 
 TableCellCount CountTableCells(const StyleParser& parser, std::wstring_view tableText);

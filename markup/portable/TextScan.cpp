@@ -17,6 +17,18 @@ std::size_t Clamp(std::wstring_view text, std::size_t& position)
     return position;
 }
 
+// Each of the 26 letters from the first of one case to the same letter of the other.
+std::wstring ShiftLetters(std::wstring_view text, wchar_t from, wchar_t to)
+{
+    std::wstring result(text);
+    for (wchar_t& c : result) {
+        if (c >= from && c < from + 26) {
+            c = static_cast<wchar_t>(c - from + to);
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 bool NameStart(std::wstring_view text, std::size_t& position)
@@ -57,24 +69,12 @@ bool ExpectChar(std::wstring_view text, std::size_t& position, wchar_t c)
 
 std::wstring LowerAscii(std::wstring_view text)
 {
-    std::wstring result(text);
-    for (wchar_t& c : result) {
-        if (c >= L'A' && c <= L'Z') {
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-        }
-    }
-    return result;
+    return ShiftLetters(text, L'A', L'a');
 }
 
 std::wstring UpperAscii(std::wstring_view text)
 {
-    std::wstring result(text);
-    for (wchar_t& c : result) {
-        if (c >= L'a' && c <= L'z') {
-            c = static_cast<wchar_t>(c - L'a' + L'A');
-        }
-    }
-    return result;
+    return ShiftLetters(text, L'a', L'A');
 }
 
 std::wstring_view TrimTrailingSpaces(std::wstring_view text)

@@ -13,7 +13,7 @@ struct Win32ActionSources {
     using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
     ShellExecuteFunction shellExecute = ShellExecuteW;
     HKEY classesRoot = HKEY_CLASSES_ROOT; // where the ".htm" association is read
-    HMODULE stringModule = nullptr;       // whose string table is read; null = the program's
+    HMODULE stringModule = nullptr; // whose string table is read; null = the program's
 };
 
 class Win32PlatformActions final : public PlatformActions {

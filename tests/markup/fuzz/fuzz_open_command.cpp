@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring appended = L" " + QuoteArgument(target);
     fuzz::Check(command->size() >= appended.size());
     fuzz::Check(command->compare(command->size() - appended.size(), appended.size(), appended) == 0);
-    fuzz::Check(registered.compare(0, command->size() - appended.size(), *command, 0, command->size() - appended.size()) == 0);
+    fuzz::Check(
+        registered.compare(0, command->size() - appended.size(), *command, 0, command->size() - appended.size()) == 0);
     const std::vector<std::wstring> arguments = SplitArguments(appended);
     fuzz::Check(arguments.size() == 1 && arguments[0] == target);
     return 0;

@@ -1,6 +1,8 @@
 #include "markup/portable/AddressOpener.h"
 #include "tests/markup/support/FakePlatformActions.h"
 
+#include "tests/markup/support/Printable.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,7 +16,12 @@ struct CommandCase {
     const wchar_t* expected;
 };
 
-class BuildOpenCommandTest : public testing::TestWithParam<CommandCase> {};
+void PrintTo(const CommandCase& c, std::ostream* out)
+{
+    *out << test::Printable(c.registered) << " with " << test::Printable(c.target);
+}
+
+class BuildOpenCommandTest : public testing::TestWithParam<CommandCase> { };
 
 TEST_P(BuildOpenCommandTest, CutsAtThePlaceholderAndQuotesTheTarget)
 {
@@ -24,9 +31,8 @@ TEST_P(BuildOpenCommandTest, CutsAtThePlaceholderAndQuotesTheTarget)
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, BuildOpenCommandTest,
-    testing::Values(
-        CommandCase{L"\"C:\\b\\browser.exe\" -url \"%1\" --rest", L"http://a/?q=1&r=2",
-            L"\"C:\\b\\browser.exe\" -url  \"http://a/?q=1&r=2\""},
+    testing::Values(CommandCase{L"\"C:\\b\\browser.exe\" -url \"%1\" --rest", L"http://a/?q=1&r=2",
+                        L"\"C:\\b\\browser.exe\" -url  \"http://a/?q=1&r=2\""},
         CommandCase{L"browser.exe %1 -x", L"http://a b/", L"browser.exe  \"http://a b/\""},
         CommandCase{L"browser.exe %1 \"%1\"", L"x", L"browser.exe %1  \"x\""},
         CommandCase{L"browser.exe", L"x", L"browser.exe \"x\""},

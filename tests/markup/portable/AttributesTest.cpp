@@ -3,6 +3,8 @@
 #include "markup/portable/ImageAttributes.h"
 #include "tests/markup/support/FakeSurface.h"
 
+#include "tests/markup/support/Printable.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -51,7 +53,12 @@ struct BorderCase {
     BorderStyle borderStyle;
 };
 
-class BorderNormalisationTest : public CellAttributesTest, public testing::WithParamInterface<BorderCase> {};
+void PrintTo(const BorderCase& c, std::ostream* out)
+{
+    *out << test::Printable(c.attributes) << (c.isTable ? " on a table" : " on a cell");
+}
+
+class BorderNormalisationTest : public CellAttributesTest, public testing::WithParamInterface<BorderCase> { };
 
 TEST_P(BorderNormalisationTest, OnlyTablesHaveWideSolidBorders)
 {

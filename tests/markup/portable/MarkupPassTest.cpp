@@ -25,7 +25,8 @@ protected:
                 outcomes.push_back(pass.ApplyTag(token->tag));
             } else {
                 runStyles.push_back(pass.CurrentStyle());
-                pass.AddLinkArea(10 * static_cast<int>(runStyles.size()), 0, 10 * static_cast<int>(runStyles.size()) + 9, 9);
+                pass.AddLinkArea(
+                    10 * static_cast<int>(runStyles.size()), 0, 10 * static_cast<int>(runStyles.size()) + 9, 9);
             }
         }
         return outcomes;
@@ -87,8 +88,9 @@ TEST_F(MarkupPassTest, EveryNestingTagSelectsTheFontAgain)
 TEST_F(MarkupPassTest, FontTagAttributes)
 {
     MarkupPass pass(language, surface);
-    Run(pass, L"<font face='Courier New' size=5 color=#ff0000 style=-b+i weight=bolder bkgnd=yellow>x</font>"
-              L"<font size=150% style=uso bkgnd=transparent>y");
+    Run(pass,
+        L"<font face='Courier New' size=5 color=#ff0000 style=-b+i weight=bolder bkgnd=yellow>x</font>"
+        L"<font size=150% style=uso bkgnd=transparent>y");
     const MarkupStyle& first = runStyles[0];
     EXPECT_EQ(first.fontFamily, L"Courier New");
     EXPECT_EQ(first.fontSize, 18);
@@ -155,9 +157,9 @@ TEST_F(MarkupPassTest, NonNestingTagsActAtOnce)
 {
     actions.strings[7] = L"loaded";
     MarkupPass pass(language, surface);
-    const std::vector<TagOutcome> outcomes =
-        Run(pass, L"<br><br=3></br><br 2><t=2><hr width=50%><bmp idres=1><icon><strip cx=16><string idres=7>"
-                  L"<string iddll=8><string><br=0><t=99999>");
+    const std::vector<TagOutcome> outcomes = Run(pass,
+        L"<br><br=3></br><br 2><t=2><hr width=50%><bmp idres=1><icon><strip cx=16><string idres=7>"
+        L"<string iddll=8><string><br=0><t=99999>");
     ASSERT_EQ(outcomes.size(), 14u);
     EXPECT_EQ(outcomes[0].effect, TagEffect::LineBreak);
     EXPECT_EQ(outcomes[0].count, 1);

@@ -1,5 +1,7 @@
 #include "markup/portable/Numbers.h"
 
+#include "tests/markup/support/Printable.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,7 +14,12 @@ struct IntCase {
     int expected;
 };
 
-class ReadIntTest : public testing::TestWithParam<IntCase> {};
+void PrintTo(const IntCase& c, std::ostream* out)
+{
+    *out << test::Printable(c.text);
+}
+
+class ReadIntTest : public testing::TestWithParam<IntCase> { };
 
 TEST_P(ReadIntTest, ReadsLikeTheCLibrary)
 {
@@ -30,7 +37,12 @@ struct UnsignedCase {
     std::uint32_t expected;
 };
 
-class ReadUnsignedTest : public testing::TestWithParam<UnsignedCase> {};
+void PrintTo(const UnsignedCase& c, std::ostream* out)
+{
+    *out << test::Printable(c.text);
+}
+
+class ReadUnsignedTest : public testing::TestWithParam<UnsignedCase> { };
 
 TEST_P(ReadUnsignedTest, ReadsLikeAThirtyTwoBitWcstoul)
 {
@@ -38,11 +50,10 @@ TEST_P(ReadUnsignedTest, ReadsLikeAThirtyTwoBitWcstoul)
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, ReadUnsignedTest,
-    testing::Values(UnsignedCase{L"255", 0, 255u}, UnsignedCase{L"0xFF0000", 0, 0xFF0000u},
-        UnsignedCase{L"010", 0, 8u}, UnsignedCase{L"09", 0, 0u}, UnsignedCase{L"0x", 0, 0u},
-        UnsignedCase{L"0xg", 16, 0u}, UnsignedCase{L"ff00zz", 16, 0xFF00u}, UnsignedCase{L"-1", 0, 0xFFFFFFFFu},
-        UnsignedCase{L"-5", 10, 0xFFFFFFFBu}, UnsignedCase{L"4294967296", 10, 0xFFFFFFFFu},
-        UnsignedCase{L"12pt", 0, 12u}));
+    testing::Values(UnsignedCase{L"255", 0, 255u}, UnsignedCase{L"0xFF0000", 0, 0xFF0000u}, UnsignedCase{L"010", 0, 8u},
+        UnsignedCase{L"09", 0, 0u}, UnsignedCase{L"0x", 0, 0u}, UnsignedCase{L"0xg", 16, 0u},
+        UnsignedCase{L"ff00zz", 16, 0xFF00u}, UnsignedCase{L"-1", 0, 0xFFFFFFFFu}, UnsignedCase{L"-5", 10, 0xFFFFFFFBu},
+        UnsignedCase{L"4294967296", 10, 0xFFFFFFFFu}, UnsignedCase{L"12pt", 0, 12u}));
 
 TEST(MulDivRoundedTest, RoundsHalfAwayFromZeroAndFlagsOverflow)
 {

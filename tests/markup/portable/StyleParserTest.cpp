@@ -1,6 +1,8 @@
-#include "markup/portable/StyleKeywords.h"
 #include "markup/portable/StyleParser.h"
+#include "markup/portable/StyleKeywords.h"
 #include "tests/markup/support/FakeSurface.h"
+
+#include "tests/markup/support/Printable.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +23,12 @@ struct LengthCase {
     int expected;
 };
 
-class LengthTest : public StyleParserTest, public testing::WithParamInterface<LengthCase> {};
+void PrintTo(const LengthCase& c, std::ostream* out)
+{
+    *out << test::Printable(c.value) << " from " << c.current << (c.sizeKeywords ? " with size keywords" : "");
+}
+
+class LengthTest : public StyleParserTest, public testing::WithParamInterface<LengthCase> { };
 
 TEST_P(LengthTest, ConvertsToDevicePixels)
 {
@@ -57,7 +64,12 @@ struct ColorCase {
     Color expected;
 };
 
-class ColorTest : public StyleParserTest, public testing::WithParamInterface<ColorCase> {};
+void PrintTo(const ColorCase& c, std::ostream* out)
+{
+    *out << "'" << test::Printable(c.value) << "'";
+}
+
+class ColorTest : public StyleParserTest, public testing::WithParamInterface<ColorCase> { };
 
 TEST_P(ColorTest, ReadsEveryForm)
 {

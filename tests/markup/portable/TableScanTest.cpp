@@ -1,6 +1,8 @@
 #include "markup/portable/TableScan.h"
 #include "tests/markup/support/FakeSurface.h"
 
+#include "tests/markup/support/Printable.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -32,7 +34,12 @@ struct SkipCase {
     std::size_t expected;
 };
 
-class SkipTableTest : public testing::TestWithParam<SkipCase> {};
+void PrintTo(const SkipCase& c, std::ostream* out)
+{
+    *out << test::Printable(c.text) << " at " << c.start;
+}
+
+class SkipTableTest : public testing::TestWithParam<SkipCase> { };
 
 TEST_P(SkipTableTest, FindsTheMatchingEnd)
 {
@@ -41,10 +48,10 @@ TEST_P(SkipTableTest, FindsTheMatchingEnd)
 
 INSTANTIATE_TEST_SUITE_P(Tables, SkipTableTest,
     testing::Values(SkipCase{L"<table>a</table>", 0, 8}, SkipCase{L"<table><table>b</table>c</table>d", 0, 24},
-        SkipCase{L"x<table><<table></table>", 1, 16}, SkipCase{L"<table>never closed", 0, 19},
-        SkipCase{L"<tab", 0, 4}, SkipCase{L"", 0, 0}, SkipCase{L"<table>", 30, 7}));
+        SkipCase{L"x<table><<table></table>", 1, 16}, SkipCase{L"<table>never closed", 0, 19}, SkipCase{L"<tab", 0, 4},
+        SkipCase{L"", 0, 0}, SkipCase{L"<table>", 30, 7}));
 
-class SkipRowTest : public testing::TestWithParam<SkipCase> {};
+class SkipRowTest : public testing::TestWithParam<SkipCase> { };
 
 TEST_P(SkipRowTest, FindsTheMatchingEnd)
 {
@@ -56,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, SkipRowTest,
         SkipCase{L"<tr><td><table><tr><td>x</td></tr></table></td></tr>", 0, 47},
         SkipCase{L"<tr><tr></tr>x</tr>", 0, 14}, SkipCase{L"<tr><td>open", 0, 12}, SkipCase{L"<t", 0, 2}));
 
-class SkipCellTest : public testing::TestWithParam<SkipCase> {};
+class SkipCellTest : public testing::TestWithParam<SkipCase> { };
 
 TEST_P(SkipCellTest, FindsTheMatchingEnd)
 {
@@ -78,8 +85,7 @@ protected:
 
 TEST_F(CountTableCellsTest, ColumnsAreTheWidestSumOfColumnSpans)
 {
-    const TableCellCount count =
-        Count(L"<table><tr><td>a</td><td>b</td></tr><tr><td colspan=3>c</td></tr></table>");
+    const TableCellCount count = Count(L"<table><tr><td>a</td><td>b</td></tr><tr><td colspan=3>c</td></tr></table>");
     EXPECT_EQ(count.columns, 3);
     EXPECT_EQ(count.rows, 2);
 }
@@ -96,7 +102,7 @@ TEST_F(CountTableCellsTest, MalformedTablesStillCount)
 {
     EXPECT_EQ(Count(L"<table>").rows, 0);
     EXPECT_EQ(Count(L"<table><tr><td>a<td colspan=2>b").columns, 1); // the open cell runs to the end
-    EXPECT_EQ(Count(L"<table><tr><td colspan=4").columns, 1);         // a tag without ">" has no attributes
+    EXPECT_EQ(Count(L"<table><tr><td colspan=4").columns, 1); // a tag without ">" has no attributes
     const TableCellCount unclosedRow = Count(L"<table><tr><td></td><tr><td></td><td></td></tr></table>");
     EXPECT_EQ(unclosedRow.rows, 1); // the second row tag lies inside the first row
     EXPECT_EQ(unclosedRow.columns, 3);

@@ -18,7 +18,8 @@ std::vector<std::wstring> Tokens(std::wstring_view text)
         if (token->kind == MarkupToken::Kind::Text) {
             tokens.push_back(token->text);
         } else {
-            tokens.push_back((token->tag.closing ? L"</" : L"<") + token->tag.name + L"|" + token->tag.attributes + L">");
+            tokens.push_back(
+                (token->tag.closing ? L"</" : L"<") + token->tag.name + L"|" + token->tag.attributes + L">");
         }
     }
     return tokens;

@@ -14,7 +14,8 @@ bool FakePlatformActions::StartProcess(const std::wstring& commandLine, int show
     return true;
 }
 
-void FakePlatformActions::SendToWindow(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+void FakePlatformActions::SendToWindow(
+    WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
 {
     sent.push_back({window, message, wParam, lParam});
     if (onSend) {

@@ -1,6 +1,6 @@
+#include "markup/win32/GdiSurface.h"
 #include "markup/portable/LineBreaker.h"
 #include "markup/portable/StyleParser.h"
-#include "markup/win32/GdiSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "markup/win32/Win32PlatformActions.h"
 #include "markup/portable/AddressOpener.h"
 #include "markup/portable/LinkTracker.h"
-#include "markup/win32/Win32PlatformActions.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,8 @@ INT_PTR shellResult = 42;
 
 HINSTANCE WINAPI CaptureShellExecute(HWND window, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR, INT show)
 {
-    shellCalls.push_back({window, verb != nullptr ? verb : L"", file != nullptr ? file : L"", parameters != nullptr, show});
+    shellCalls.push_back(
+        {window, verb != nullptr ? verb : L"", file != nullptr ? file : L"", parameters != nullptr, show});
     return reinterpret_cast<HINSTANCE>(shellResult);
 }
 
@@ -96,8 +97,8 @@ protected:
         received.clear();
         shellResult = 42;
         keyPath = L"Software\\FennickTests\\Classes" + std::to_wstring(GetCurrentProcessId());
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &classes,
-                      nullptr),
+        ASSERT_EQ(RegCreateKeyExW(
+                      HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &classes, nullptr),
             ERROR_SUCCESS);
         sources.shellExecute = CaptureShellExecute;
         sources.classesRoot = classes;
@@ -191,8 +192,8 @@ TEST_F(Win32PlatformActionsTest, HoverAndClickTargetsReceiveTheirMessages)
     const WNDCLASSW windowClass{0, RecordingProc, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr,
         L"FennickMarkupRecorder"};
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-        GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(
+        0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
     textMessage = WM_APP + 2;
     Win32PlatformActions actions(sources);
