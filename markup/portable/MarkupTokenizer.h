@@ -25,6 +25,7 @@ struct MarkupToken {
 class MarkupTokenizer {
 public:
     explicit MarkupTokenizer(std::wstring_view text);
+    explicit MarkupTokenizer(std::wstring&&) = delete; // it keeps a view: the text must outlive it
 
     // The next run or tag; nothing at the end of the text.
     std::optional<MarkupToken> Next();

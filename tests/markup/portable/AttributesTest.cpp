@@ -3,8 +3,6 @@
 #include "markup/portable/ImageAttributes.h"
 #include "tests/markup/support/FakeSurface.h"
 
-#include "tests/markup/support/Printable.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,175 +11,114 @@
 namespace fennick {
 namespace {
 
-std::vector<std::pair<std::wstring, std::wstring>> AllAttributes(std::wstring_view text)
+using Pairs = std::vector<std::pair<std::wstring, std::wstring>>;
+
+Pairs AllAttributes(std::wstring_view text)
 {
-    std::vector<std::pair<std::wstring, std::wstring>> result;
+    Pairs result;
     ForEachAttribute(text, [&](const Attribute& a) { result.emplace_back(a.name, a.value); });
     return result;
 }
-
-using Pairs = std::vector<std::pair<std::wstring, std::wstring>>;
 
 TEST(ReadAttributeTest, QuotingDecidesWhereAValueEnds)
 {
     EXPECT_EQ(AllAttributes(L"face='Courier New' size=3"), (Pairs{{L"face", L"Courier New"}, {L"size", L"3"}}));
     EXPECT_EQ(AllAttributes(L"face=Courier New"), (Pairs{{L"face", L"Courier"}, {L"New", L""}}));
     EXPECT_EQ(AllAttributes(L"a = \"x y\"  b"), (Pairs{{L"a", L"x y"}, {L"b", L""}}));
-    EXPECT_EQ(AllAttributes(L"=2"), (Pairs{{L"2", L""}}));
-    EXPECT_EQ(AllAttributes(L"a='unclosed"), (Pairs{{L"a", L"unclosed"}}));
-    EXPECT_EQ(AllAttributes(L"a="), (Pairs{{L"a", L""}}));
+    EXPECT_EQ(AllAttributes(L"=2 a='unclosed"), (Pairs{{L"2", L""}, {L"a", L"unclosed"}}));
     EXPECT_EQ(AllAttributes(L"  !! "), Pairs{});
 }
 
-class CellAttributesTest : public testing::Test {
+class AttributesTest : public testing::Test {
 protected:
-    CellSpan Parse(const wchar_t* attributes, bool isTable)
-    {
-        return ParseCellAttributes(parser, attributes, style, isTable);
-    }
-
     ColorScheme colors;
     test::FakeSurface surface;
     StyleParser parser{colors, surface};
     MarkupStyle style;
+    ShadowSettings shadow;
 };
 
-struct BorderCase {
-    const wchar_t* attributes;
-    bool isTable;
-    int width;
-    BorderStyle borderStyle;
-};
-
-void PrintTo(const BorderCase& c, std::ostream* out)
+TEST_F(AttributesTest, OnlyTablesHaveWideSolidBorders)
 {
-    *out << test::Printable(c.attributes) << (c.isTable ? " on a table" : " on a cell");
+    const std::tuple<const wchar_t*, bool, int, BorderStyle> cases[] = {{L"border=3", true, 3, BorderSolid},
+        {L"border=3 borderstyle=dashed", true, 1, BorderDashed}, {L"border=3", false, 1, BorderSolid},
+        {L"borderstyle=solid", false, 1, BorderSolid}, {L"borderstyle=dotted border=0", true, 0, BorderNone},
+        {L"border=4 border=-50%", true, 0, BorderNone}};
+    for (const auto& [attributes, isTable, width, borderStyle] : cases) {
+        MarkupStyle fresh;
+        ParseCellAttributes(parser, attributes, fresh, isTable);
+        EXPECT_EQ(fresh.borderWidth, width) << attributes << (isTable ? " on a table" : " on a cell");
+        EXPECT_EQ(fresh.borderStyle, borderStyle) << attributes << (isTable ? " on a table" : " on a cell");
+    }
 }
 
-class BorderNormalisationTest : public CellAttributesTest, public testing::WithParamInterface<BorderCase> { };
-
-TEST_P(BorderNormalisationTest, OnlyTablesHaveWideSolidBorders)
+TEST_F(AttributesTest, SpansAndTableOnlyAttributes)
 {
-    Parse(GetParam().attributes, GetParam().isTable);
-    EXPECT_EQ(style.borderWidth, GetParam().width) << GetParam().attributes;
-    EXPECT_EQ(style.borderStyle, GetParam().borderStyle) << GetParam().attributes;
-}
-
-INSTANTIATE_TEST_SUITE_P(Borders, BorderNormalisationTest,
-    testing::Values(BorderCase{L"border=3", true, 3, BorderSolid},
-        BorderCase{L"border=3 borderstyle=dashed", true, 1, BorderDashed},
-        BorderCase{L"border=3", false, 1, BorderSolid}, BorderCase{L"borderstyle=solid", false, 1, BorderSolid},
-        BorderCase{L"borderstyle=double border=4", true, 1, BorderDouble},
-        BorderCase{L"border=0 borderstyle=dotted", true, 1, BorderDotted},
-        BorderCase{L"borderstyle=dotted border=0", true, 0, BorderNone},
-        BorderCase{L"border=4 border=-50%", true, 0, BorderNone}));
-
-TEST_F(CellAttributesTest, SpansAndTableOnlyAttributes)
-{
-    const CellSpan span = Parse(L"colspan=3 rowspan=2 cellpadding=5 cellspacing=4 background='file: a.bmp'", false);
+    const CellSpan span = ParseCellAttributes(parser, L"colspan=3 rowspan=2 cellpadding=5 background=x", style, false);
     EXPECT_EQ(span.columns, 3);
     EXPECT_EQ(span.rows, 2);
     EXPECT_EQ(style.margin, 2);
-    EXPECT_EQ(style.padding, 0);
     EXPECT_TRUE(style.backImage.empty());
-    Parse(L"cellpadding=5 cellspacing=4 background='file: a.bmp'", true);
+    ParseCellAttributes(parser, L"cellpadding=5 cellspacing=4 background='file: a.bmp'", style, true);
     EXPECT_EQ(style.margin, 5);
     EXPECT_EQ(style.padding, 4);
     EXPECT_EQ(style.backImage, L"file: a.bmp");
+    EXPECT_EQ(ParseCellAttributes(parser, L"colspan=0", style, false).columns, 1);
+    EXPECT_EQ(ParseCellAttributes(parser, L"colspan=99999999", style, false).columns, maxCellSpan);
 }
 
-TEST_F(CellAttributesTest, SpansAreKeptWithinTheGridLimit)
+TEST_F(AttributesTest, BackgroundsOnlyWhileEnabled)
 {
-    EXPECT_EQ(Parse(L"colspan=0 rowspan=-4", false).columns, 1);
-    EXPECT_EQ(Parse(L"colspan=99999999", false).columns, maxCellSpan);
-    EXPECT_EQ(Parse(L"", false).rows, 1);
-}
-
-TEST_F(CellAttributesTest, BackgroundColourMakesTheFillSolidOnlyWhileEnabled)
-{
-    Parse(L"bgcolor=#ff0000", false);
+    ParseCellAttributes(parser, L"bgcolor=#ff0000 bgeffect=bogus bgendcolor=blue valign=bottom height=2em", style, false);
     EXPECT_EQ(style.backColor, 0x0000FFu);
     EXPECT_EQ(style.backEffect, EffectSolid);
+    EXPECT_EQ(style.backEndColor, 0xFF0000u);
+    EXPECT_EQ(style.verticalAlign, VerticalAlign::Bottom);
+    EXPECT_EQ(style.height, 32);
     MarkupStyle disabledStyle;
     colors.SetEnabled(false);
     ParseCellAttributes(parser, L"bgcolor=#ff0000 bgeffect=noise bordercolor=blue", disabledStyle, false);
     EXPECT_EQ(disabledStyle.backColor, 0xFFFFFFu);
     EXPECT_EQ(disabledStyle.backEffect, EffectTransparent);
     EXPECT_EQ(disabledStyle.borderColorLight, colors.DisabledColor());
-    EXPECT_EQ(disabledStyle.borderColorDark, colors.DisabledColor());
 }
 
-TEST_F(CellAttributesTest, EffectsColoursAndAlignment)
+TEST_F(AttributesTest, ImageSizesArePixelsOrPercentages)
 {
-    Parse(L"bgeffect=7 bgmidcolor=red bgendcolor=blue bordercolorlight=white bordercolordark=black align=center "
-          L"valign=bottom width=120 height=2em",
-        false);
-    EXPECT_EQ(style.backEffect, EffectNoise);
-    EXPECT_EQ(style.backMidColor, 0x0000FFu);
-    EXPECT_EQ(style.backEndColor, 0xFF0000u);
-    EXPECT_EQ(style.borderColorLight, 0xFFFFFFu);
-    EXPECT_EQ(style.borderColorDark, 0u);
-    EXPECT_EQ(style.textAlign, TextAlign::Center);
-    EXPECT_EQ(style.verticalAlign, VerticalAlign::Bottom);
-    EXPECT_EQ(style.width, 120);
-    EXPECT_EQ(style.height, 32);
-    Parse(L"bgeffect=bogus", false);
-    EXPECT_EQ(style.backEffect, EffectSolid);
-}
-
-class ImageAttributesTest : public CellAttributesTest {
-protected:
-    ImageSpec Parsed(const wchar_t* attributes)
-    {
-        ImageSpec spec;
-        ParseImageAttributes(parser, shadow, attributes, spec);
-        return spec;
-    }
-
-    ShadowSettings shadow;
-};
-
-TEST_F(ImageAttributesTest, SizesArePixelsOrPercentages)
-{
-    const ImageSpec percent = Parsed(L"width=50%");
+    ImageSpec percent;
+    ParseImageAttributes(parser, shadow, L"width=50%", percent);
     EXPECT_EQ(percent.width, 50);
     EXPECT_TRUE(percent.widthIsPercent);
-    const ImageSpec pixels = Parsed(L"width=40 height=30%");
+    ImageSpec pixels;
+    ParseImageAttributes(parser, shadow, L"width=40", pixels);
     EXPECT_EQ(pixels.width, 40);
     EXPECT_FALSE(pixels.widthIsPercent);
-    EXPECT_EQ(pixels.height, 30);
-    EXPECT_TRUE(pixels.heightIsPercent);
 }
 
-TEST_F(ImageAttributesTest, NumbersNamesAndMask)
+TEST_F(AttributesTest, ImageNumbersNamesAndMask)
 {
-    const ImageSpec spec = Parsed(L"index=2 idres=0x65 iddll=7 handle=99 cx=16 cy=8 speed=3 mask=#00ff00 "
-                                  L"file='C:\\a b.bmp' srcdll=icons.dll other=1");
-    EXPECT_EQ(spec.index, 2);
+    ImageSpec spec;
+    ParseImageAttributes(parser, shadow, L"idres=0x65 cy=8 speed=3 mask=#00ff00 file='C:\\a b.bmp' srcdll=x.dll", spec);
     EXPECT_EQ(spec.resourceId, 0x65);
-    EXPECT_EQ(spec.libraryResourceId, 7);
-    EXPECT_EQ(spec.handle, 99);
-    EXPECT_EQ(spec.cellWidth, 16);
     EXPECT_EQ(spec.cellHeight, 8);
     EXPECT_EQ(spec.speed, 3);
     EXPECT_TRUE(spec.hasMask);
     EXPECT_EQ(spec.maskColor, 0x00FF00u);
     EXPECT_EQ(spec.file, L"C:\\a b.bmp");
-    EXPECT_EQ(spec.library, L"icons.dll");
-    EXPECT_EQ(Parsed(L"file=''").file, L"");
+    ParseImageAttributes(parser, shadow, L"file='' srcdll=''", spec);
+    EXPECT_EQ(spec.library, L"x.dll");
 }
 
-TEST_F(ImageAttributesTest, StyleLettersAndShadow)
+TEST_F(AttributesTest, ImageStyleLettersAndShadow)
 {
-    EXPECT_EQ(Parsed(L"style=gs").style, ImageGrayscale);
+    EXPECT_EQ(ParseImageStyleFlags(L"gs", shadow), ImageGrayscale);
     shadow.offsetX = 2;
-    const ImageSpec hard = Parsed(L"style=gdls hotstyle=l");
-    EXPECT_EQ(hard.style, ImageGrayscale | ImageDarken | ImageLighten | ImageHardShadow);
-    EXPECT_EQ(hard.hotStyle, ImageLighten);
+    ImageSpec spec;
+    ParseImageAttributes(parser, shadow, L"style=gdls hotstyle=l", spec);
+    EXPECT_EQ(spec.style, ImageGrayscale | ImageDarken | ImageLighten | ImageHardShadow);
+    EXPECT_EQ(spec.hotStyle, ImageLighten);
     shadow.soft = true;
     EXPECT_EQ(ParseImageStyleFlags(L"sx", shadow), ImageSoftShadow);
-    EXPECT_EQ(Parsed(L"style=d").hotStyle, ImageDarken);
-    EXPECT_EQ(ParseImageStyleFlags(L"", shadow), 0);
 }
 
 } // namespace
