@@ -10,6 +10,8 @@ cmake --preset native
 cmake --build --preset native
 cmake --preset windows
 cmake --build --preset windows
+cmake --preset fuzz
+cmake --build --preset fuzz
 
 source scripts/session.sh
 start_display
@@ -19,4 +21,17 @@ trap stop_session EXIT
 status=0
 ctest --preset native || status=1
 ctest --preset windows || status=1
+
+# A short libFuzzer run of every markup scanner from its checked-in seed corpus; new inputs go
+# to build/fuzz/corpus. Longer runs by hand, for example:
+#   build/fuzz/tests/markup/fuzz_table_scan -max_total_time=600 build/fuzz/corpus/fuzz_table_scan
+for seeds in tests/markup/fuzz/corpus/*/; do
+  fuzzer=$(basename "$seeds")
+  mkdir -p "build/fuzz/corpus/$fuzzer"
+  if ! "build/fuzz/tests/markup/$fuzzer" -max_total_time=5 -timeout=10 \
+      "build/fuzz/corpus/$fuzzer" "$seeds" >"build/fuzz/$fuzzer.log" 2>&1; then
+    echo "fuzz: $fuzzer found a fault, see build/fuzz/$fuzzer.log" >&2
+    status=1
+  fi
+done
 exit $status

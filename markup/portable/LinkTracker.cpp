@@ -1,0 +1,85 @@
+#include "markup/portable/LinkTracker.h"
+
+#include "markup/portable/AddressOpener.h"
+
+#include <algorithm>
+
+namespace fennick {
+
+LinkTracker::LinkTracker(PlatformActions& actions)
+    : actions_(actions)
+{
+    ResetLinkCursor();
+}
+
+LinkTracker::~LinkTracker()
+{
+    if (linkCursor != nullptr) {
+        actions_.DestroyCursor(linkCursor);
+    }
+}
+
+void LinkTracker::AddArea(const LinkArea& area)
+{
+    if (std::find(linkAreas.begin(), linkAreas.end(), area) == linkAreas.end()) {
+        linkAreas.push_back(area);
+    }
+}
+
+const LinkArea* LinkTracker::AreaAt(int x, int y) const
+{
+    const auto found = std::find_if(
+        linkAreas.begin(), linkAreas.end(), [x, y](const LinkArea& area) { return area.Contains(x, y); });
+    return found == linkAreas.end() ? nullptr : &*found;
+}
+
+// The areas may change while a message is being handled (the owner can lay the text out again),
+// so nothing of an area is used after a message was sent.
+bool LinkTracker::HoverAt(int x, int y)
+{
+    const LinkArea* area = AreaAt(x, y);
+    const int id = area != nullptr ? area->id : noHoveredLink;
+    const bool showsCursor = area != nullptr && !area->target.empty() && linkCursor != nullptr;
+    if (id != hoveredLink) {
+        hoveredLink = id;
+        if (hoverTarget.IsSet()) {
+            actions_.SendToWindow(hoverTarget.window, hoverTarget.message,
+                static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget.param);
+        }
+    }
+    if (showsCursor) {
+        actions_.ShowCursor(linkCursor);
+    }
+    return showsCursor;
+}
+
+void LinkTracker::ClickAt(int x, int y)
+{
+    const LinkArea* area = AreaAt(x, y);
+    if (area == nullptr || area->target.empty()) {
+        return;
+    }
+    const std::wstring target = area->target;
+    if (area->kind == LinkKind::Address) {
+        ResetLinkCursor();
+        OpenAddress(actions_, target, showLinkTarget);
+    } else if (area->kind == LinkKind::Message && clickTarget.IsSet()) {
+        actions_.SendToWindow(clickTarget.window, clickTarget.message, reinterpret_cast<std::uintptr_t>(target.c_str()),
+            clickTarget.param);
+    }
+}
+
+void LinkTracker::SetLinkCursor(CursorHandle cursor)
+{
+    if (linkCursor != nullptr && linkCursor != cursor) {
+        actions_.DestroyCursor(linkCursor);
+    }
+    linkCursor = cursor;
+}
+
+void LinkTracker::ResetLinkCursor()
+{
+    SetLinkCursor(actions_.LoadDefaultLinkCursor());
+}
+
+} // namespace fennick

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "markup/portable/MarkupStyle.h"
+#include "markup/portable/PlatformActions.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fennick {
+
+// The drawn rectangle of one run or image of a link.
+struct LinkArea {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    LinkKind kind = LinkKind::None;
+    int id = 0; // the link's number in the text, from 0
+    std::wstring target;
+
+    bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+    bool operator==(const LinkArea&) const = default;
+};
+
+// A window that is told about link events with a message; unset without window or message.
+struct WindowTarget {
+    WindowHandle window = nullptr;
+    unsigned message = 0;
+    std::intptr_t param = 0;
+
+    bool IsSet() const { return window != nullptr && message != 0; }
+};
+
+constexpr int noHoveredLink = -2;
+
+// The link areas of the last drawing, the link under the pointer and what a click does.
+class LinkTracker {
+public:
+    explicit LinkTracker(PlatformActions& actions);
+    ~LinkTracker();
+    LinkTracker(const LinkTracker&) = delete;
+    LinkTracker& operator=(const LinkTracker&) = delete;
+
+    void ClearAreas() { linkAreas.clear(); }
+    // Drawing the same text again adds nothing: an area already known is not added twice.
+    void AddArea(const LinkArea& area);
+    const std::vector<LinkArea>& Areas() const { return linkAreas; }
+
+    // Follows the pointer (client coordinates): a change of link is reported to the hover
+    // target (wParam = id, or -2 when the pointer left every link). Answers true when it showed
+    // the link cursor.
+    bool HoverAt(int x, int y);
+    // Opens an address link or sends a message link's target text to the click target.
+    void ClickAt(int x, int y);
+    int HoveredLink() const { return hoveredLink; }
+
+    // The tracker owns the cursor it is given and destroys it when another one replaces it.
+    void SetLinkCursor(CursorHandle cursor);
+    void ResetLinkCursor(); // back to the system's hand cursor
+    CursorHandle LinkCursor() const { return linkCursor; }
+
+    void SetHoverTarget(const WindowTarget& target) { hoverTarget = target; }
+    void SetClickTarget(const WindowTarget& target) { clickTarget = target; }
+
+private:
+    const LinkArea* AreaAt(int x, int y) const;
+
+    PlatformActions& actions_;
+    std::vector<LinkArea> linkAreas;
+    int hoveredLink = noHoveredLink;
+    CursorHandle linkCursor = nullptr;
+    WindowTarget hoverTarget;
+    WindowTarget clickTarget;
+};
+
+} // namespace fennick

@@ -1,0 +1,18 @@
+#include "markup/portable/MarkupLanguage.h"
+
+namespace fennick {
+
+MarkupLanguage::MarkupLanguage(PlatformActions& actions)
+    : actions_(actions)
+    , tagTable(DefaultTagTable())
+    , replacementTable(DefaultReplacements())
+    , links_(actions)
+{
+}
+
+std::wstring MarkupLanguage::Prepare(std::wstring_view raw) const
+{
+    return PrepareMarkup(raw, replacementTable, multiLine);
+}
+
+} // namespace fennick

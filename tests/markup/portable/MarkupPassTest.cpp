@@ -1,0 +1,190 @@
+#include "markup/portable/MarkupPass.h"
+#include "markup/portable/TagEffects.h"
+#include "tests/markup/support/FakePlatformActions.h"
+#include "tests/markup/support/FakeSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace fennick {
+namespace {
+
+class MarkupPassTest : public testing::Test {
+protected:
+    // Applies every tag of the text as a layout would; keeps the style of each text run and
+    // records a link area for it.
+    std::vector<TagOutcome> Run(std::wstring_view text)
+    {
+        MarkupPass pass(language, surface);
+        std::vector<TagOutcome> outcomes;
+        const std::wstring prepared = language.Prepare(text);
+        MarkupTokenizer tokenizer(prepared);
+        while (const std::optional<MarkupToken> token = tokenizer.Next()) {
+            if (token->kind == MarkupToken::Kind::Tag) {
+                outcomes.push_back(pass.ApplyTag(token->tag));
+            } else {
+                runs.push_back(pass.CurrentStyle());
+                const int x = 10 * static_cast<int>(runs.size());
+                pass.AddLinkArea(x, 0, x + 9, 9);
+            }
+        }
+        return outcomes;
+    }
+
+    test::FakePlatformActions actions;
+    test::FakeSurface surface;
+    MarkupLanguage language{actions};
+    std::vector<MarkupStyle> runs;
+};
+
+TEST_F(MarkupPassTest, StartsFromTheBodyClassWithItsFontSelected)
+{
+    language.Styles().SetStyleClass(L"BODY", L"font-size: 20px; color: green");
+    MarkupPass pass(language, surface);
+    EXPECT_EQ(pass.CurrentStyle().textColor, 0x008000u);
+    EXPECT_EQ(surface.SelectedStyles().back().fontSize, 20);
+}
+
+TEST_F(MarkupPassTest, OnlyTheInnermostOpenTagCanBeClosed)
+{
+    Run(L"<b><i>x</b>y</i>z</b>w");
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_TRUE(runs[1].italic); // the closing bold was ignored
+    EXPECT_EQ(runs[1].fontWeight, 800);
+    EXPECT_FALSE(runs[2].italic); // the closing italic popped one level
+    EXPECT_EQ(runs[2].fontWeight, 800);
+    EXPECT_EQ(runs[3].fontWeight, 400);
+    EXPECT_EQ(surface.SelectedStyles().size(), 1u + 4u); // the body's font, then after every change
+}
+
+TEST_F(MarkupPassTest, BoldDoublesTheWeightUpTo900)
+{
+    Run(L"<b>1<b>2<b>3");
+    EXPECT_EQ(runs[0].fontWeight, 800);
+    EXPECT_EQ(runs[2].fontWeight, 900);
+}
+
+TEST_F(MarkupPassTest, FontTagAttributesAndStyleLetters)
+{
+    Run(L"<font face='Courier New' size=5 color=#ff0000 style=-b+i weight=bolder bkgnd=yellow>x</font>"
+        L"<font size=150% style=uso bkgnd=transparent>y<font style=-u-s>z");
+    EXPECT_EQ(runs[0].fontFamily, L"Courier New");
+    EXPECT_EQ(runs[0].fontSize, 18);
+    EXPECT_EQ(runs[0].textColor, 0x0000FFu);
+    EXPECT_EQ(runs[0].fontWeight, 900);
+    EXPECT_TRUE(runs[0].italic);
+    EXPECT_EQ(runs[0].backColor, 0x00FFFFu);
+    EXPECT_EQ(runs[1].fontSize, 20); // 150 % of the body's 10pt, 13 pixels at 96 dpi
+    EXPECT_TRUE(runs[1].underline && runs[1].lineThrough && runs[1].overline);
+    EXPECT_EQ(runs[1].backMode, BackMode::Transparent);
+    EXPECT_TRUE(!runs[2].underline && !runs[2].lineThrough && runs[2].overline);
+}
+
+TEST_F(MarkupPassTest, ADisabledLanguageDrawsEveryColourInTheDisabledColour)
+{
+    language.Colors().SetEnabled(false);
+    Run(L"a<font color=#ff0000 bkgnd=red>b<a href=x>c");
+    for (const MarkupStyle& run : runs) {
+        EXPECT_EQ(run.textColor, language.Colors().DisabledColor());
+        EXPECT_EQ(run.backMode, BackMode::Transparent);
+    }
+}
+
+TEST_F(MarkupPassTest, AlignmentClassesAndSpans)
+{
+    language.Styles().SetStyleClass(L".Warn", L"color: red");
+    Run(L"<center>a<justify>b</justify><bottom>c</bottom></center><h1>d</h1><span class=warn class=none>e");
+    EXPECT_EQ(runs[0].textAlign, TextAlign::Center);
+    EXPECT_EQ(runs[1].textAlign, TextAlign::Justify);
+    EXPECT_EQ(runs[2].verticalAlign, VerticalAlign::Bottom);
+    EXPECT_EQ(runs[3].textAlign, TextAlign::Left);
+    EXPECT_EQ(runs[3].fontSize, 24);
+    EXPECT_EQ(runs[4].textColor, 0x0000FFu);
+}
+
+TEST_F(MarkupPassTest, NonNestingTagsActAtOnce)
+{
+    actions.strings[7] = L"loaded";
+    const std::vector<TagOutcome> outcomes = Run(L"<br><br=3></br><br 2><t=2><hr width=50%><strip cx=16>"
+                                                 L"<string idres=7><string iddll=8><string><br=0><t=99999>");
+    const std::vector<std::pair<TagEffect, int>> expected = {{TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 3},
+        {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 1}, {TagEffect::Tab, 2}, {TagEffect::Rule, 1},
+        {TagEffect::Image, 1}, {TagEffect::TextRun, 1}, {TagEffect::None, 1}, {TagEffect::None, 1},
+        {TagEffect::LineBreak, 1}, {TagEffect::Tab, maxTagCount}};
+    ASSERT_EQ(outcomes.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(outcomes[i].effect, expected[i].first) << i;
+        EXPECT_EQ(outcomes[i].count, expected[i].second) << i;
+    }
+    EXPECT_EQ(outcomes[5].attributes, L"width=50%");
+    EXPECT_EQ(outcomes[6].kind, TagKind::ImageStrip);
+    EXPECT_EQ(outcomes[7].text, L"loaded");
+    EXPECT_EQ(actions.requestedStrings, (std::vector<unsigned>{7, 8}));
+}
+
+TEST_F(MarkupPassTest, KeysDecideWhetherATagNests)
+{
+    language.Tags()[L"plainbold"] = {TagKind::Bold, L""};
+    language.Tags()[L"keyedbreak"] = {TagKind::LineBreak, L"keyedbreak"};
+    const std::vector<TagOutcome> outcomes = Run(L"<plainbold>a<keyedbreak><b>b</keyedbreak>c");
+    EXPECT_EQ(runs[0].fontWeight, 400);
+    EXPECT_EQ(outcomes[1].effect, TagEffect::StyleChanged);
+    EXPECT_EQ(runs[2].fontWeight, 800); // </keyedbreak> does not match the open bold
+}
+
+TEST_F(MarkupPassTest, NestingDeeperThanTheLimitIsIgnored)
+{
+    std::wstring text;
+    for (std::size_t i = 0; i < maxStyleNesting + 5; ++i) {
+        text += L"<i>";
+    }
+    Run(text + L"x");
+    EXPECT_EQ(runs[0].italic, maxStyleNesting % 2 == 1);
+}
+
+TEST_F(MarkupPassTest, LinksAreNumberedInTextOrderInEveryPass)
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        language.Links().ClearAreas();
+        Run(L"<a href=one>1</a> <a msg=two>2</a> <a href=a msg=three>3</a><a>4</a>");
+        const std::vector<LinkArea>& areas = language.Links().Areas();
+        ASSERT_EQ(areas.size(), 4u);
+        for (int id = 0; id < 4; ++id) {
+            EXPECT_EQ(areas[id].id, id);
+        }
+        EXPECT_EQ(areas[0].kind, LinkKind::Address);
+        EXPECT_EQ(areas[1].kind, LinkKind::Message);
+        EXPECT_EQ(areas[2].target, L"three"); // the last of href and msg wins
+        EXPECT_EQ(areas[3].target, L"");
+    }
+}
+
+TEST_F(MarkupPassTest, TheHoveredLinkIsDrawnWithTheHoverClass)
+{
+    language.Styles().SetStyleClass(L"a:hover", L"color: #00ff00");
+    const wchar_t* text = L"<a href=x>0</a><a href=y>1</a><a href=z>2</a>";
+    Run(text);
+    const LinkArea second = language.Links().Areas()[1];
+    language.Links().HoverAt(second.left, second.top);
+    runs.clear();
+    Run(text);
+    EXPECT_EQ(runs[0].textColor, 0xFF0000u);
+    EXPECT_EQ(runs[1].textColor, 0x00FF00u);
+    EXPECT_EQ(runs[2].textColor, 0xFF0000u);
+}
+
+TEST_F(MarkupPassTest, TablesOpenAndCloseStylesByKey)
+{
+    MarkupPass pass(language, surface);
+    pass.OpenStyle(L"table");
+    pass.CurrentStyle().margin = 9;
+    pass.CloseStyle(L"td");
+    EXPECT_EQ(pass.CurrentStyle().margin, 9);
+    pass.CloseStyle(L"table");
+    EXPECT_EQ(pass.CurrentStyle().margin, 2);
+}
+
+} // namespace
+} // namespace fennick
