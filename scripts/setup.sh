@@ -38,8 +38,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "setup: creating the Wine prefix in $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1 || true
-  # Without a window manager (Xvfb) Wine draws captions and frames itself.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+fi
+# The prefix's settings, applied again whenever they change (regedit wants UTF-16 for Korean).
+settings="$repo/scripts/wine-settings.reg.in"
+stamp="$WINEPREFIX/.fennick-settings"
+if ! cmp -s "$settings" "$stamp"; then
+  echo "setup: applying the Wine settings"
+  iconv -f UTF-8 -t UTF-16 "$settings" >"$WINEPREFIX/fennick-settings.reg"
+  wine regedit /S "$(winepath -w "$WINEPREFIX/fennick-settings.reg")" >/dev/null 2>&1
   wineserver -w
+  cp "$settings" "$stamp"
 fi
