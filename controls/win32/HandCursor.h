@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "framework/win32/HelpProgramCursor.h"
+
 namespace fennick {
 
 // The pointing hand shown over links: the Windows help program's hand (its cursor 106) where
@@ -25,8 +27,5 @@ private:
     HCURSOR cursor_ = nullptr;
     bool owned_ = false; // the system's shared hand is never destroyed
 };
-
-// "\Winhlp32.exe" in the Windows directory; empty if that directory cannot be found.
-std::wstring HelpProgramPath();
 
 } // namespace fennick

@@ -1,12 +1,11 @@
 #include "markup/win32/Win32PlatformActions.h"
 
+#include "framework/win32/HelpProgramCursor.h"
 #include "markup/portable/AddressOpener.h"
 
 namespace fennick {
 
 namespace {
-
-constexpr int helpProgramHandCursor = 106;
 
 // The default value of a key as text, read at whatever length it has; RegGetValueW expands a
 // REG_EXPAND_SZ value and reports it as REG_SZ.
@@ -30,24 +29,6 @@ std::optional<std::wstring> ReadDefaultValue(HKEY root, const std::wstring& subK
         }
     }
     return std::nullopt; // the value kept growing while it was read
-}
-
-HCURSOR HelpProgramHandCursor()
-{
-    wchar_t directory[MAX_PATH];
-    const UINT length = GetWindowsDirectoryW(directory, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return nullptr;
-    }
-    const std::wstring path = std::wstring(directory, length) + L"\\winhlp32.exe";
-    HMODULE program = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (program == nullptr) {
-        return nullptr;
-    }
-    HCURSOR cursor = LoadCursorW(program, MAKEINTRESOURCEW(helpProgramHandCursor));
-    HCURSOR copy = cursor != nullptr ? CopyCursor(cursor) : nullptr;
-    FreeLibrary(program);
-    return copy;
 }
 
 } // namespace
@@ -119,7 +100,7 @@ CursorHandle Win32PlatformActions::LoadDefaultLinkCursor()
     if (HCURSOR hand = LoadCursorW(nullptr, IDC_HAND)) {
         return CopyCursor(hand);
     }
-    return HelpProgramHandCursor();
+    return CopyHelpProgramHand(HelpProgramPath());
 }
 
 void Win32PlatformActions::ShowCursor(CursorHandle cursor)
