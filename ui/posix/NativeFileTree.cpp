@@ -1,5 +1,7 @@
 #include "ui/portable/FileTree.h"
 
+#include "framework/portable/NativePath.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -11,19 +13,9 @@ namespace fennick {
 
 namespace {
 
-// File names are UTF-8 bytes here. A wide path with no UTF-8 form names no file.
-std::optional<std::string> ToSystemPath(const std::wstring& path)
-{
-    try {
-        return std::filesystem::path(path).native();
-    } catch (const std::system_error&) {
-        return std::nullopt;
-    }
-}
-
 std::optional<struct stat> StatusOf(const std::wstring& path)
 {
-    const std::optional<std::string> systemPath = ToSystemPath(path);
+    const std::optional<NativePath> systemPath = ToNativePath(path);
     struct stat status;
     if (!systemPath || stat(systemPath->c_str(), &status) != 0)
         return std::nullopt;
@@ -56,7 +48,7 @@ public:
 
     bool List(const std::wstring& folder, std::vector<FolderEntry>& entries) const override
     {
-        const std::optional<std::string> systemPath = ToSystemPath(folder);
+        const std::optional<NativePath> systemPath = ToNativePath(folder);
         const std::unique_ptr<DIR, DirectoryCloser> directory(systemPath ? opendir(systemPath->c_str()) : nullptr);
         if (!directory)
             return false;

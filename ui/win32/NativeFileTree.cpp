@@ -1,5 +1,7 @@
 #include "ui/portable/FileTree.h"
 
+#include "framework/portable/NativePath.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -8,18 +10,6 @@
 namespace fennick {
 
 namespace {
-
-// The \\?\ form, in which the system takes a full path of any length as it is.
-std::wstring ExtendedLengthPath(const std::wstring& path)
-{
-    if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\"))
-        return path;
-    if (path.starts_with(L"\\\\"))
-        return L"\\\\?\\UNC\\" + path.substr(2);
-    if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\')
-        return L"\\\\?\\" + path;
-    return path;
-}
 
 struct HandleCloser {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
@@ -37,7 +27,8 @@ public:
 
     std::optional<bool> IsFolder(const std::wstring& path) const override
     {
-        const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(path).c_str());
+        const std::optional<NativePath> native = ToNativePath(path);
+        const DWORD attributes = native ? GetFileAttributesW(native->c_str()) : INVALID_FILE_ATTRIBUTES;
         if (attributes == INVALID_FILE_ATTRIBUTES)
             return std::nullopt;
         return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -45,8 +36,11 @@ public:
 
     std::optional<FolderIdentity> Identify(const std::wstring& folder) const override
     {
+        const std::optional<NativePath> native = ToNativePath(folder);
+        if (!native)
+            return std::nullopt;
         // Opened without FILE_FLAG_OPEN_REPARSE_POINT, so a link yields the folder it leads to.
-        const HANDLE opened = CreateFileW(ExtendedLengthPath(folder).c_str(), FILE_READ_ATTRIBUTES,
+        const HANDLE opened = CreateFileW(native->c_str(), FILE_READ_ATTRIBUTES,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (opened == INVALID_HANDLE_VALUE)
@@ -61,7 +55,10 @@ public:
 
     bool List(const std::wstring& folder, std::vector<FolderEntry>& entries) const override
     {
-        std::wstring pattern = ExtendedLengthPath(folder);
+        const std::optional<NativePath> native = ToNativePath(folder);
+        if (!native)
+            return false;
+        std::wstring pattern = *native;
         pattern += pattern.ends_with(L'\\') ? L"*" : L"\\*";
         WIN32_FIND_DATAW found;
         const HANDLE first = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
