@@ -15,7 +15,7 @@ set(markup_fuzzers
   fuzz_open_command
 )
 foreach(fuzzer IN LISTS markup_fuzzers)
-  add_executable(${fuzzer} ${CMAKE_CURRENT_LIST_DIR}/${fuzzer}.cpp ${CMAKE_CURRENT_LIST_DIR}/FuzzInput.cpp)
+  add_executable(${fuzzer} ${CMAKE_CURRENT_LIST_DIR}/${fuzzer}.cpp)
   target_link_libraries(${fuzzer} PRIVATE fennick_markup_test_support)
   target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer)
 endforeach()

@@ -8,15 +8,10 @@ using namespace fennick;
 
 namespace {
 
-std::wstring WithoutSpaces(std::wstring_view text)
+std::wstring WithoutSpaces(std::wstring text)
 {
-    std::wstring result;
-    for (const wchar_t c : text) {
-        if (c != L' ') {
-            result.push_back(c);
-        }
-    }
-    return result;
+    std::erase(text, L' ');
+    return text;
 }
 
 } // namespace

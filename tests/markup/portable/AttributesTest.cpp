@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace fennick {
 namespace {
 
@@ -47,21 +44,19 @@ TEST_F(AttributesTest, OnlyTablesHaveWideSolidBorders)
     for (const auto& [attributes, isTable, width, borderStyle] : cases) {
         MarkupStyle fresh;
         ParseCellAttributes(parser, attributes, fresh, isTable);
-        EXPECT_EQ(fresh.borderWidth, width) << attributes << (isTable ? " on a table" : " on a cell");
-        EXPECT_EQ(fresh.borderStyle, borderStyle) << attributes << (isTable ? " on a table" : " on a cell");
+        EXPECT_EQ(std::pair(fresh.borderWidth, fresh.borderStyle), std::pair(width, borderStyle))
+            << attributes << (isTable ? " on a table" : " on a cell");
     }
 }
 
-TEST_F(AttributesTest, SpansAndTableOnlyAttributes)
+TEST_F(AttributesTest, SpansAreClampedAndSomeAttributesAreForTablesOnly)
 {
     const CellSpan span = ParseCellAttributes(parser, L"colspan=3 rowspan=2 cellpadding=5 background=x", style, false);
-    EXPECT_EQ(span.columns, 3);
-    EXPECT_EQ(span.rows, 2);
+    EXPECT_EQ(std::pair(span.columns, span.rows), std::pair(3, 2));
     EXPECT_EQ(style.margin, 2);
     EXPECT_TRUE(style.backImage.empty());
     ParseCellAttributes(parser, L"cellpadding=5 cellspacing=4 background='file: a.bmp'", style, true);
-    EXPECT_EQ(style.margin, 5);
-    EXPECT_EQ(style.padding, 4);
+    EXPECT_EQ(std::pair(style.margin, style.padding), std::pair(5, 4));
     EXPECT_EQ(style.backImage, L"file: a.bmp");
     EXPECT_EQ(ParseCellAttributes(parser, L"colspan=0", style, false).columns, 1);
     EXPECT_EQ(ParseCellAttributes(parser, L"colspan=99999999", style, false).columns, maxCellSpan);
@@ -83,30 +78,21 @@ TEST_F(AttributesTest, BackgroundsOnlyWhileEnabled)
     EXPECT_EQ(disabledStyle.borderColorLight, colors.DisabledColor());
 }
 
-TEST_F(AttributesTest, ImageSizesArePixelsOrPercentages)
-{
-    ImageSpec percent;
-    ParseImageAttributes(parser, shadow, L"width=50%", percent);
-    EXPECT_EQ(percent.width, 50);
-    EXPECT_TRUE(percent.widthIsPercent);
-    ImageSpec pixels;
-    ParseImageAttributes(parser, shadow, L"width=40", pixels);
-    EXPECT_EQ(pixels.width, 40);
-    EXPECT_FALSE(pixels.widthIsPercent);
-}
-
-TEST_F(AttributesTest, ImageNumbersNamesAndMask)
+TEST_F(AttributesTest, ImageNumbersNamesSizesAndMask)
 {
     ImageSpec spec;
-    ParseImageAttributes(parser, shadow, L"idres=0x65 cy=8 speed=3 mask=#00ff00 file='C:\\a b.bmp' srcdll=x.dll", spec);
+    ParseImageAttributes(parser, shadow, L"idres=0x65 cy=8 speed=3 mask=#00ff00 file='C:\\a b.bmp' srcdll=x.dll "
+                                         L"width=50%", spec);
     EXPECT_EQ(spec.resourceId, 0x65);
     EXPECT_EQ(spec.cellHeight, 8);
     EXPECT_EQ(spec.speed, 3);
     EXPECT_TRUE(spec.hasMask);
     EXPECT_EQ(spec.maskColor, 0x00FF00u);
     EXPECT_EQ(spec.file, L"C:\\a b.bmp");
-    ParseImageAttributes(parser, shadow, L"file='' srcdll=''", spec);
+    EXPECT_TRUE(spec.width == 50 && spec.widthIsPercent);
+    ParseImageAttributes(parser, shadow, L"file='' srcdll='' width=40", spec);
     EXPECT_EQ(spec.library, L"x.dll");
+    EXPECT_TRUE(spec.width == 40 && !spec.widthIsPercent);
 }
 
 TEST_F(AttributesTest, ImageStyleLettersAndShadow)

@@ -62,33 +62,17 @@ TEST_F(DeclarationsTest, ColoursFollowTheEnabledState)
     EXPECT_EQ(disabled.borderColorDark, colors.DisabledColor());
 }
 
-TEST_F(DeclarationsTest, BorderWidthAndStyleKeepEachOtherConsistent)
+TEST_F(DeclarationsTest, BordersStayConsistentAndDecorationsAreReplaced)
 {
     EXPECT_EQ(Parsed(L"border-width: thin").borderStyle, BorderNone);
     EXPECT_EQ(Parsed(L"border-style: dashed").borderWidth, 1);
     EXPECT_EQ(Parsed(L"size: 3").borderStyle, BorderSolid);
-}
-
-TEST_F(DeclarationsTest, TextDecorationWords)
-{
     const MarkupStyle both = Parsed(L"text-decoration: underline, overline");
     EXPECT_TRUE(both.underline && both.overline && !both.lineThrough);
     MarkupStyle style;
     style.underline = style.lineThrough = style.overline = true;
     parser.ParseStyleDeclarations(L"text-decoration:", style);
     EXPECT_FALSE(style.underline || style.lineThrough || style.overline);
-}
-
-TEST(ResetStyleTest, RestoresDefaultsButKeepsTheRequestedSize)
-{
-    MarkupStyle style;
-    style.fontSize = 40;
-    style.linkTarget = L"x";
-    style.width = 120;
-    ResetStyle(style);
-    EXPECT_EQ(style.fontSize, 16);
-    EXPECT_TRUE(style.linkTarget.empty());
-    EXPECT_EQ(style.width, 120);
 }
 
 } // namespace

@@ -8,19 +8,6 @@
 namespace fennick {
 namespace {
 
-TEST(PixelFormulas, GiveTheirByteArithmetic)
-{
-    const Pixel pixel = MakePixel(200, 101, 7, 0x40);
-    EXPECT_EQ(GrayPixel(MakePixel(40, 100, 20, 0x80)), 0x484848u); // 0.587 * 100 + 0.299 * 40 + 0.114 * 20
-    EXPECT_EQ(ScalePixel(pixel, 1.0), pixel) << "factors outside the range leave alpha too";
-    EXPECT_EQ(ScalePixel(pixel, 0.5), MakePixel(100, 50, 3));
-    EXPECT_EQ(LightenPixel(pixel, 0.0), pixel);
-    EXPECT_EQ(LightenPixel(MakePixel(220, 100, 0), 0.25), MakePixel(255, 125, 0));
-    EXPECT_EQ(InvertPixel(MakePixel(0, 100, 255, 0x7F)), MakePixel(255, 155, 0));
-    EXPECT_EQ(MixPixels(0.5, MakePixel(200, 0, 100), MakePixel(0, 200, 101)), MakePixel(100, 100, 100));
-    EXPECT_EQ(PixelFromColor(0x00112233), 0x00332211u);
-}
-
 TEST(TransformPixels, AppliesTheStyleFlagsInOrder)
 {
     struct Case {

@@ -1,4 +1,3 @@
-#include "markup/portable/StyleKeywords.h"
 #include "markup/portable/StyleParser.h"
 #include "tests/markup/support/FakeSurface.h"
 
@@ -51,21 +50,6 @@ TEST_F(StyleParserTest, BorderWidthsAndEffects)
     EXPECT_EQ(parser.ParseBackgroundEffect(L"7", 3), EffectNoise);
     EXPECT_EQ(parser.ParseBackgroundEffect(L"bogus", 3), EffectSolid);
     EXPECT_EQ(parser.ParseBackgroundEffect(L"", 3), 3);
-}
-
-TEST(StyleKeywordsTest, KnownKeywordsOnlyAndExactCase)
-{
-    EXPECT_TRUE(ParseFontStyle(L"oblique", false));
-    EXPECT_FALSE(ParseFontStyle(L"Italic", false));
-    EXPECT_EQ(ParseFontWeight(L"bolder"), 900);
-    EXPECT_EQ(ParseFontWeight(L""), 400);
-    EXPECT_EQ(ParseFontWeight(L"heavy"), 0);
-    EXPECT_EQ(ParseTextAlign(L"justify", TextAlign::Right), TextAlign::Right);
-    EXPECT_EQ(ParseVerticalAlign(L"vcenter", VerticalAlign::Top), VerticalAlign::Middle);
-    EXPECT_EQ(ParseVerticalAlign(L"", VerticalAlign::Top), VerticalAlign::Baseline);
-    EXPECT_EQ(ParseTextTransform(L"capitalize", TextTransform::None), TextTransform::Capitalize);
-    EXPECT_EQ(ParseBorderStyle(L"groove", BorderDotted), BorderDotted);
-    EXPECT_FALSE(EndsWithPercent(L"%5"));
 }
 
 } // namespace

@@ -41,36 +41,29 @@ TEST(Textures, PaletteRunsFromEndOverMiddleToFirst)
     EXPECT_EQ(bitmap.PaletteColor(0), Red) << "only the low byte of the blend counts: 100 %";
 }
 
-TEST(Textures, WithoutNoiseNoiseIsFlatAndShadesRunFromTheFirstColour)
+TEST(Textures, WithoutNoiseNoiseIsFlatAndShadesAndBumpsRunFromTheFirstColour)
 {
     for (const int amount : {0, 0x100}) { // only the low byte counts
         const PaletteBitmap noise = Render(17, 9, EffectNoise, amount);
-        for (int y = 0; y < 9; ++y) {
-            for (const int value : Row(noise, y)) {
-                ASSERT_TRUE(value == 128 || value == 129) << value; // 129 only for a random 32767
-            }
+        for (int i = 0; i < 17 * 9; ++i) {
+            ASSERT_TRUE(noise.PixelAt(i % 17, i / 17) / 2 == 64) << i; // 129 only for a random 32767
         }
     }
-    const PaletteBitmap vshade = Render(10, 4, EffectVShade, 0);
-    EXPECT_EQ(Row(vshade, 3).front(), 255);
-    EXPECT_EQ(Row(vshade, 3).back(), 255 / 10);
-    const PaletteBitmap hshade = Render(4, 10, EffectHShade, 0);
-    EXPECT_EQ(Row(hshade, 0), std::vector<int>(4, 9 * 255 / 10));
-    EXPECT_EQ(Row(hshade, 9), std::vector<int>(4, 0));
-    const PaletteBitmap diagshade = Render(10, 8, EffectDiagShade, 0);
-    EXPECT_EQ(diagshade.PixelAt(0, 0), 7 * 127 / 8 + 127);
-    EXPECT_EQ(diagshade.PixelAt(9, 7), 127 / 10);
-}
-
-TEST(Textures, BumpsRiseOverAFlatMiddleWithoutWrappingRound)
-{
-    const PaletteBitmap hbump = Render(6, 32, EffectHBump, 0);
-    EXPECT_EQ(Row(hbump, 0), std::vector<int>(6, 233));
-    EXPECT_EQ(Row(hbump, 16), std::vector<int>(6, 128));
-    EXPECT_EQ(Row(hbump, 31), std::vector<int>(6, 3));
-    const PaletteBitmap vbump = Render(32, 6, EffectVBump, 0);
-    EXPECT_EQ(vbump.PixelAt(0, 3), 253) << "not 256, which would wrap to the end colour";
-    EXPECT_EQ(vbump.PixelAt(31, 3), 23);
+    const std::tuple<int, int, int, int, int, int> pixels[] = {// effect, size, x, y, palette index
+        {EffectVShade, 10, 4, 0, 3, 255}, {EffectVShade, 10, 4, 9, 3, 255 / 10},
+        {EffectHShade, 4, 10, 2, 0, 9 * 255 / 10}, {EffectHShade, 4, 10, 2, 9, 0},
+        {EffectDiagShade, 10, 8, 0, 0, 7 * 127 / 8 + 127}, {EffectDiagShade, 10, 8, 9, 7, 127 / 10},
+        {EffectHBump, 6, 32, 3, 0, 233}, {EffectHBump, 6, 32, 3, 16, 128}, {EffectHBump, 6, 32, 3, 31, 3},
+        {EffectVBump, 32, 6, 0, 3, 253}, // not 256, which would wrap to the end colour
+        {EffectVBump, 32, 6, 31, 3, 23}};
+    for (const auto& [effect, width, height, x, y, index] : pixels) {
+        const PaletteBitmap bitmap = Render(width, height, effect, 0);
+        EXPECT_EQ(bitmap.PixelAt(x, y), index) << effect << " at " << x << "," << y;
+        const bool variesAcross = effect == EffectVShade || effect == EffectVBump;
+        if (effect != EffectDiagShade) { // the others are flat along one axis
+            EXPECT_EQ(bitmap.PixelAt(x, y), variesAcross ? bitmap.PixelAt(x, 0) : bitmap.PixelAt(0, y)) << effect;
+        }
+    }
 }
 
 TEST(Textures, HardBumpBevelsNarrowFromMidHeightAndNeedRoom)

@@ -23,12 +23,30 @@ public:
         std::intptr_t lParam = 0;
     };
 
-    bool OpenWithShell(const std::wstring& target, int showCommand) override;
+    bool OpenWithShell(const std::wstring& target, int show) override
+    {
+        shellOpens.push_back({target, show});
+        return shellAccepts;
+    }
     std::optional<std::wstring> HtmlOpenCommand() override { return htmlCommand; }
-    bool StartProcess(const std::wstring& commandLine, int showCommand) override;
-    void SendToWindow(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
-    std::wstring LoadStringResource(unsigned id) override;
-    CursorHandle LoadDefaultLinkCursor() override;
+    bool StartProcess(const std::wstring& commandLine, int show) override
+    {
+        processes.push_back({commandLine, show});
+        return true;
+    }
+    void SendToWindow(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override
+    {
+        sent.push_back({window, message, wParam, lParam});
+        if (onSend) {
+            onSend(sent.back());
+        }
+    }
+    std::wstring LoadStringResource(unsigned id) override
+    {
+        requestedStrings.push_back(id);
+        return strings.contains(id) ? strings[id] : std::wstring{};
+    }
+    CursorHandle LoadDefaultLinkCursor() override { return reinterpret_cast<CursorHandle>(nextCursor_++); }
     void ShowCursor(CursorHandle cursor) override { shownCursors.push_back(cursor); }
     void DestroyCursor(CursorHandle cursor) override { destroyedCursors.push_back(cursor); }
 
@@ -43,7 +61,6 @@ public:
     std::vector<Launch> processes;
     std::vector<SentMessage> sent;
     std::vector<unsigned> requestedStrings;
-    std::vector<CursorHandle> loadedCursors;
     std::vector<CursorHandle> shownCursors;
     std::vector<CursorHandle> destroyedCursors;
 

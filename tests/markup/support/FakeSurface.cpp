@@ -12,14 +12,9 @@ void FakeSurface::SelectStyleFont(const MarkupStyle& style)
     selected_.push_back(style);
 }
 
-int FakeSurface::CharacterWidth() const
-{
-    return std::max(1, fontSize_ / 2);
-}
-
 TextSize FakeSurface::TextExtent(std::wstring_view text) const
 {
-    const std::int64_t width = static_cast<std::int64_t>(text.size()) * CharacterWidth();
+    const std::int64_t width = static_cast<std::int64_t>(text.size()) * std::max(1, fontSize_ / 2);
     return {static_cast<int>(std::min<std::int64_t>(width, INT32_MAX)), fontSize_};
 }
 

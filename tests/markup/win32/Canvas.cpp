@@ -1,5 +1,6 @@
 #include "tests/markup/win32/Canvas.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -8,22 +9,16 @@ namespace fennick {
 
 namespace {
 
-BITMAPINFOHEADER TopDownHeader(int width, int height, int bits)
+// A bottom-up header when the height is positive, as bitmap files store their rows.
+BITMAPINFOHEADER Header(int width, int height, int bits)
 {
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = -height;
-    header.biPlanes = 1;
-    header.biBitCount = static_cast<WORD>(bits);
-    header.biSizeImage = static_cast<DWORD>((width * bits + 31) / 32 * 4 * height);
-    return header;
+    return {sizeof(BITMAPINFOHEADER), width, height, 1, static_cast<WORD>(bits), BI_RGB,
+        static_cast<DWORD>((width * bits + 31) / 32 * 4 * std::abs(height))};
 }
 
 OwnedBitmap MakeSection(int width, int height, int bits, void** memory)
 {
-    BITMAPINFO info{};
-    info.bmiHeader = TopDownHeader(width, height, bits);
+    const BITMAPINFO info{Header(width, -height, bits)};
     return OwnedBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, memory, nullptr, 0));
 }
 
@@ -32,29 +27,9 @@ OwnedBitmap MakeSection(int width, int height, int bits, void** memory)
 Canvas::Canvas(int width, int height, COLORREF background)
     : dc_(CreateCompatibleDC(nullptr)), width_(width), height_(height)
 {
-    void* memory = nullptr;
-    section_ = MakeSection(width, height, 32, &memory);
-    bits_ = static_cast<Pixel*>(memory);
+    section_ = MakeSection(width, height, 32, reinterpret_cast<void**>(&bits_));
     previous_ = SelectObject(dc_.get(), section_.get());
     Clear(background);
-}
-
-COLORREF Canvas::At(int x, int y) const
-{
-    GdiFlush();
-    return ColorFromPixel(bits_[y * width_ + x]);
-}
-
-void Canvas::Set(int x, int y, COLORREF color)
-{
-    GdiFlush();
-    bits_[y * width_ + x] = PixelFromColor(color);
-}
-
-void Canvas::Clear(COLORREF color)
-{
-    GdiFlush();
-    std::fill(bits_, bits_ + width_ * height_, PixelFromColor(color));
 }
 
 bool Canvas::Unchanged(COLORREF background, const RECT& area) const
@@ -69,37 +44,31 @@ bool Canvas::Unchanged(COLORREF background, const RECT& area) const
     return true;
 }
 
-// Bottom row first, as bitmap files are usually stored and every reader takes them.
 bool Canvas::WriteBitmapFile(const std::wstring& path) const
 {
-    GdiFlush();
-    BITMAPINFOHEADER info = TopDownHeader(width_, height_, 32);
-    info.biHeight = height_;
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42; // "BM"
-    header.bfOffBits = sizeof header + sizeof info;
-    header.bfSize = header.bfOffBits + info.biSizeImage;
+    const BITMAPINFOHEADER info = Header(width_, height_, 32);
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER header{0x4D42 /* "BM" */, offset + info.biSizeImage, 0, 0, offset};
     std::ofstream file(std::filesystem::path(path), std::ios::binary);
     file.write(reinterpret_cast<const char*>(&header), sizeof header);
     file.write(reinterpret_cast<const char*>(&info), sizeof info);
     for (int y = height_ - 1; y >= 0; --y) {
-        file.write(reinterpret_cast<const char*>(bits_ + y * width_), width_ * sizeof(Pixel));
+        file.write(reinterpret_cast<const char*>(Bits() + y * width_), width_ * sizeof(Pixel));
     }
     return static_cast<bool>(file.flush());
 }
 
 OwnedBitmap MakeBitmap(int width, int height, const PixelSource& color, int bits, int alpha)
 {
-    void* memory = nullptr;
-    OwnedBitmap bitmap = MakeSection(width, height, bits, &memory);
+    BYTE* memory = nullptr;
+    OwnedBitmap bitmap = MakeSection(width, height, bits, reinterpret_cast<void**>(&memory));
     const int bytesPerPixel = bits / 8;
     const int stride = (width * bytesPerPixel + 3) / 4 * 4;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const COLORREF c = color(x, y);
-            BYTE* pixel = static_cast<BYTE*>(memory) + y * stride + x * bytesPerPixel;
             const BYTE bytes[] = {GetBValue(c), GetGValue(c), GetRValue(c), static_cast<BYTE>(alpha)};
-            std::copy(bytes, bytes + bytesPerPixel, pixel);
+            std::copy(bytes, bytes + bytesPerPixel, memory + y * stride + x * bytesPerPixel);
         }
     }
     return bitmap;
@@ -113,16 +82,11 @@ OwnedIcon MakeIcon(int width, int height, const PixelSource& color, const std::f
     std::vector<BYTE> maskBits(maskStride * height, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            if (!opaque(x, y)) {
-                maskBits[y * maskStride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
-            }
+            maskBits[y * maskStride + x / 8] |= opaque(x, y) ? 0 : 0x80 >> (x % 8);
         }
     }
     const OwnedBitmap mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmMask = mask.get();
-    info.hbmColor = colorBitmap.get();
+    ICONINFO info{TRUE, 0, 0, mask.get(), colorBitmap.get()};
     return OwnedIcon(CreateIconIndirect(&info));
 }
 

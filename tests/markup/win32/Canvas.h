@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -20,15 +21,22 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     HDC DC() const { return dc_.get(); }
-    COLORREF At(int x, int y) const;
-    void Set(int x, int y, COLORREF color);
-    void Clear(COLORREF color);
+    COLORREF At(int x, int y) const { return ColorFromPixel(Bits()[y * width_ + x]); }
+    void Set(int x, int y, COLORREF color) { Bits()[y * width_ + x] = PixelFromColor(color); }
+    void Clear(COLORREF color) { std::fill(Bits(), Bits() + width_ * height_, PixelFromColor(color)); }
     bool Unchanged(COLORREF background) const { return Unchanged(background, {0, 0, width_, height_}); }
     bool Unchanged(COLORREF background, const RECT& area) const;
     // Writes a 32-bit BMP file; false when it cannot be written.
     bool WriteBitmapFile(const std::wstring& path) const;
 
 private:
+    // The pixels, once GDI has finished drawing into them.
+    Pixel* Bits() const
+    {
+        GdiFlush();
+        return bits_;
+    }
+
     MemoryDC dc_;
     OwnedBitmap section_;
     HGDIOBJ previous_ = nullptr;

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace fennick {
 namespace {
 
@@ -67,21 +65,6 @@ TEST_F(Fills, TexturesReachTheScreenTheRightWayUp)
     EXPECT_EQ(canvas.At(10, 4), Grey(246)) << "first colour at the top";
     EXPECT_EQ(canvas.At(10, 33), Black);
     EXPECT_TRUE(canvas.Unchanged(Paper, {0, 34, 80, 80}));
-}
-
-TEST_F(Fills, SeededTexturesRepeat)
-{
-    const auto drawMetal = [this](std::uint32_t seed) {
-        manager.SeedTextures(seed);
-        manager.FillBackground(canvas.DC(), EffectMetal, {0, 0, 80, 80}, White, Grey(128), Black, 20, 0);
-        std::vector<COLORREF> pixels;
-        for (int i = 0; i < 80 * 80; ++i) {
-            pixels.push_back(canvas.At(i % 80, i / 80));
-        }
-        return pixels;
-    };
-    EXPECT_EQ(drawMetal(7), drawMetal(7));
-    EXPECT_NE(drawMetal(7), drawMetal(8));
 }
 
 TEST_F(Fills, TexturesBeyondMemoryFallBackToTheirFirstColourAndWideOnesStillRender)

@@ -17,11 +17,6 @@ constexpr COLORREF Magenta = RGB(255, 0, 255);
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF Grey(int level) { return RGB(level, level, level); }
 
-OwnedBitmap Plain(int width, int height, COLORREF color)
-{
-    return MakeBitmap(width, height, [color](int, int) { return color; });
-}
-
 class Images : public ::testing::Test {
 protected:
     // Draws at (2, 2), masked with magenta, with the shadow on when an offset is given.
@@ -34,6 +29,7 @@ protected:
 
     Canvas canvas{40, 40, Paper};
     DrawManager manager;
+    const OwnedBitmap red = MakeBitmap(12, 12, [](int, int) { return Red; });
 };
 
 TEST_F(Images, MagentaShowsTheBackgroundUnlessTheImageCarriesAlpha)
@@ -85,10 +81,9 @@ TEST_F(Images, HardShadowDarkensInProportionToItsColourWhereTheImageIsOpaque)
 
 TEST_F(Images, SoftShadowBlursWithAnOddKernelOverAShrunkSilhouette)
 {
-    const OwnedBitmap bitmap = Plain(12, 12, Red);
     // Offset 20 keeps the 12 x 12 shadow area at (22, 22) clear of the image. Blur 4 becomes a
     // 5 x 5 kernel over a 7 x 7 silhouette at (2, 2) of the area.
-    Draw(bitmap.get(), 12, 12, ImageSoftShadow, 20, 4);
+    Draw(red.get(), 12, 12, ImageSoftShadow, 20, 4);
     EXPECT_EQ(canvas.At(28, 28), Black);
     EXPECT_EQ(canvas.At(22, 22), Grey(244)) << "1 of 25 window pixels in the silhouette";
     EXPECT_EQ(canvas.At(23, 22), Grey(234)) << "2 of 25";
@@ -97,17 +92,11 @@ TEST_F(Images, SoftShadowBlursWithAnOddKernelOverAShrunkSilhouette)
     EXPECT_EQ(canvas.At(8, 8), Red);
 
     canvas.Clear(Paper);
-    Draw(bitmap.get(), 4, 4, ImageSoftShadow, 10, 9); // a kernel larger than the area
+    Draw(red.get(), 4, 4, ImageSoftShadow, 10, 9); // a kernel larger than the area
     EXPECT_TRUE(canvas.Unchanged(Paper, {6, 6, 40, 40}));
-}
-
-TEST_F(Images, ShadowOnWithoutAShadowStyleMovesTheImage)
-{
-    const OwnedBitmap bitmap = Plain(4, 4, Red);
-    Draw(bitmap.get(), 4, 4, ImageGrayscale, 5);
-    EXPECT_TRUE(canvas.Unchanged(Paper, {0, 0, 7, 7}));
-    EXPECT_EQ(canvas.At(10, 10), Grey(76));
-    EXPECT_TRUE(canvas.Unchanged(Paper, {11, 0, 40, 40}));
+    Draw(red.get(), 4, 4, ImageGrayscale, 20); // shadow on without a shadow style moves the image
+    EXPECT_EQ(canvas.At(24, 24), Grey(76));
+    EXPECT_TRUE(canvas.Unchanged(Paper, {6, 6, 22, 22}));
 }
 
 TEST_F(Images, StripsDrawOnlyExistingCellsAndNothingDrawsWithoutImageOrSize)
@@ -132,58 +121,40 @@ TEST_F(Images, StripsDrawOnlyExistingCellsAndNothingDrawsWithoutImageOrSize)
     EXPECT_EQ(manager.TransformColors(strip.get(), 0, 4, 0, false, 0, 0), nullptr);
 }
 
-class Icons : public Images {
-protected:
-    static COLORREF Checker(int x, int y) { return (x + y) % 2 ? Red : Blue; }
-    static bool Opaque(int x, int y) { return x >= 4 || y >= 4; } // transparent top-left 4 x 4
+COLORREF Checker(int x, int y) { return (x + y) % 2 ? Red : Blue; }
+bool Opaque(int x, int y) { return x >= 4 || y >= 4; } // transparent top-left 4 x 4
 
-    void DrawIcon(int size, std::int32_t style, COLORREF color = Black)
-    {
-        manager.DrawIconImage(canvas.DC(), 0, 0, size, size, icon.get(), style, false, 0, 0, 0, 0, color);
-    }
-
-    OwnedIcon icon = MakeIcon(16, 16, Checker, Opaque);
-};
-
-TEST_F(Icons, AtTheirOwnSizeAreCopiedPixelForPixel)
+TEST_F(Images, IconsAtTheirOwnSizeAreCopiedAndAtOthersScaledWithoutMixingColours)
 {
-    EXPECT_EQ(DrawManager::GetIconSize(icon.get()).cx, 16);
-    canvas.Clear(Green);
-    DrawIcon(16, 0);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            ASSERT_EQ(canvas.At(x, y), Opaque(x, y) ? Checker(x, y) : Green) << x << "," << y;
-        }
-    }
-}
-
-TEST_F(Icons, AtOtherSizesAreScaledWithoutMixingColours)
-{
+    const OwnedIcon icon = MakeIcon(16, 16, Checker, Opaque);
     const OwnedIcon scaled(DrawManager::ScaleIcon(icon.get(), 32, 32));
     EXPECT_EQ(DrawManager::GetIconSize(scaled.get()).cy, 32);
-    canvas.Clear(Green);
-    DrawIcon(32, 0);
-    EXPECT_EQ(canvas.At(7, 7), Green) << "the transparent corner doubles to 8 x 8";
-    EXPECT_EQ(std::vector<COLORREF>({canvas.At(8, 8), canvas.At(9, 8), canvas.At(10, 8)}),
-              std::vector<COLORREF>({Blue, Blue, Red}));
-    canvas.Clear(Green);
-    DrawIcon(10, 0);
-    for (int y = 0; y < 10; ++y) {
-        for (int x = 0; x < 10; ++x) {
-            const COLORREF color = canvas.At(x, y);
-            ASSERT_TRUE(color == Red || color == Blue || color == Green) << x << "," << y << ": " << std::hex << color;
+    for (const int size : {16, 32, 10}) {
+        canvas.Clear(Green);
+        manager.DrawIconImage(canvas.DC(), 0, 0, size, size, icon.get(), 0, false, 0, 0, 0, 0, Black);
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const COLORREF color = canvas.At(x, y);
+                if (size == 16) {
+                    ASSERT_EQ(color, Opaque(x, y) ? Checker(x, y) : Green) << x << "," << y;
+                } else if (size == 32) {
+                    ASSERT_EQ(color, Opaque(x / 2, y / 2) ? Checker(x / 2, y / 2) : Green) << x << "," << y;
+                } else {
+                    ASSERT_TRUE(color == Red || color == Blue || color == Green) << x << "," << y;
+                }
+            }
         }
     }
 }
 
-TEST_F(Icons, OneColourIsTheSilhouetteAndTheDcKeepsItsColours)
+TEST_F(Images, OneColourIconsAreTheSilhouetteAndTheDcKeepsItsColours)
 {
+    const OwnedIcon icon = MakeIcon(16, 16, Checker, Opaque);
     SetTextColor(canvas.DC(), Red);
     SetBkColor(canvas.DC(), Blue);
-    DrawIcon(16, ImageOneColor, Magenta);
+    manager.DrawIconImage(canvas.DC(), 0, 0, 16, 16, icon.get(), ImageOneColor, false, 0, 0, 0, 0, Magenta);
     EXPECT_EQ(canvas.At(1, 1), Paper) << "the mask is read as plain black and white";
-    EXPECT_EQ(canvas.At(5, 5), Magenta);
-    EXPECT_EQ(canvas.At(6, 5), Magenta);
+    EXPECT_TRUE(canvas.At(5, 5) == Magenta && canvas.At(6, 5) == Magenta);
     EXPECT_EQ(GetTextColor(canvas.DC()), Red);
     EXPECT_EQ(GetBkColor(canvas.DC()), Blue);
 }

@@ -16,18 +16,18 @@ constexpr COLORREF Dark = RGB(0, 0, 255);
 
 class Borders : public ::testing::Test {
 protected:
-    // The pixels from `from` on, stepping by (dx, dy): 'L' light, 'D' dark, '.' paper.
-    std::string Trace(POINT from, int dx, int dy, int count) const
+    // The pixels from (x, y) on, along a row or a column: 'L' light, 'D' dark, '.' paper.
+    std::string Trace(int x, int y, int count, bool down = false) const
     {
         std::string text;
         for (int i = 0; i < count; ++i) {
-            const COLORREF c = canvas.At(from.x + i * dx, from.y + i * dy);
+            const COLORREF c = canvas.At(down ? x : x + i, down ? y + i : y);
             text += c == Light ? 'L' : c == Dark ? 'D' : c == Paper ? '.' : '?';
         }
         return text;
     }
-    std::string Row(int y, int x, int count) const { return Trace({x, y}, 1, 0, count); }
-    std::string Column(int x, int y, int count) const { return Trace({x, y}, 0, 1, count); }
+    std::string Row(int y, int x, int count) const { return Trace(x, y, count); }
+    std::string Column(int x, int y, int count) const { return Trace(x, y, count, true); }
 
     Canvas canvas{60, 50, Paper};
     DrawManager manager;
