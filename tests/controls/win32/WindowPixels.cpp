@@ -37,7 +37,7 @@ COLORREF WindowPixels::At(int x, int y) const
     return pixels_[static_cast<size_t>(y * width_ + x)];
 }
 
-int WindowPixels::Count(const RECT& area, COLORREF color) const
+int WindowPixels::Count(COLORREF color, RECT area) const
 {
     int count = 0;
     for (int y = std::max(0L, area.top); y < std::min<LONG>(height_, area.bottom); ++y) {
