@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <string>
 #include <string_view>
 
@@ -8,12 +7,6 @@
 
 namespace fennick {
 namespace {
-
-// Stands in for the locale's comparison: plain code-unit order.
-int CodeUnitOrder(const wchar_t* first, const wchar_t* second)
-{
-    return std::wcscmp(first, second);
-}
 
 TEST(CellKinds, NumberAndDateTextsAreRecognisedByTheirCharacters)
 {
@@ -56,16 +49,6 @@ TEST(CellComparison, NumbersByLeadingIntegersHoweverLongAndDatesByYearMonthDay)
         EXPECT_EQ(c.compare(c.first, c.second), c.order)
             << ::testing::PrintToString(std::wstring(c.first)) << " vs " << ::testing::PrintToString(std::wstring(c.second));
     }
-}
-
-TEST(CellComparison, DescendingExchangesTheOperandsSoTheKindFollowsTheOtherText)
-{
-    // The empty text is a number and reads "성공" as 0; "성공" first compares as text.
-    EXPECT_EQ(CompareCells(L"", L"성공", true, CodeUnitOrder), 0);
-    EXPECT_GT(CompareCells(L"", L"성공", false, CodeUnitOrder), 0);
-    EXPECT_GT(CompareCells(L"성공", L"", true, CodeUnitOrder), 0);
-    EXPECT_EQ(CompareCells(L"성공", L"", false, CodeUnitOrder), 0);
-    EXPECT_EQ(CompareCells(L"05/03/2009", L"x", false, CodeUnitOrder), CodeUnitOrder(L"x", L"05/03/2009"));
 }
 
 } // namespace

@@ -44,10 +44,16 @@ void RunProbe(const std::function<void(ControlsProbeDialog& dialog)>& script)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
-void ClickHeaderItem(HWND header, int item)
+RECT HeaderItemRect(HWND header, int item)
 {
     RECT rect{};
-    ASSERT_TRUE(SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)));
+    EXPECT_TRUE(SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)));
+    return rect;
+}
+
+void ClickHeaderItem(HWND header, int item)
+{
+    const RECT rect = HeaderItemRect(header, item);
     const LPARAM middle = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, middle);
     SendMessageW(header, WM_LBUTTONUP, 0, middle);

@@ -28,6 +28,8 @@ protected:
 // Runs `script` in a probe dialog and closes the dialog afterwards.
 void RunProbe(const std::function<void(ControlsProbeDialog& dialog)>& script);
 
+RECT HeaderItemRect(HWND header, int item);
+
 // Clicks a header item the way the mouse does: button down and up over its middle.
 void ClickHeaderItem(HWND header, int item);
 

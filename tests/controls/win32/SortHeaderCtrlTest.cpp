@@ -12,6 +12,7 @@ namespace fennick {
 namespace {
 
 using testing::ClickHeaderItem;
+using testing::HeaderItemRect;
 using testing::ControlsProbeDialog;
 using testing::RunProbe;
 using testing::WindowPixels;
@@ -19,13 +20,6 @@ using testing::WindowPixels;
 const COLORREF kFace = GetSysColor(COLOR_BTNFACE);
 const COLORREF kLight = GetSysColor(COLOR_BTNHIGHLIGHT);
 const COLORREF kShadow = GetSysColor(COLOR_BTNSHADOW);
-
-RECT ItemRect(HWND header, int item)
-{
-    RECT rect{};
-    SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect));
-    return rect;
-}
 
 int Area(const RECT& area)
 {
@@ -66,15 +60,15 @@ TEST(SortHeaderCtrl, DrawsTheEngravedArrowWhereTheSortColumnEnds)
     RunProbe([](ControlsProbeDialog& dialog) {
         HWND header = dialog.list.Header().Handle();
         ClickHeaderItem(header, 0);
-        ExpectArrow(WindowPixels(header), ItemRect(header, 0), true);
+        ExpectArrow(WindowPixels(header), HeaderItemRect(header, 0), true);
         ClickHeaderItem(header, 0);
-        ExpectArrow(WindowPixels(header), ItemRect(header, 0), false);
+        ExpectArrow(WindowPixels(header), HeaderItemRect(header, 0), false);
 
         // The sort moves on: the old column is still drawn here, but without an arrow.
         ClickHeaderItem(header, 1);
         const WindowPixels pixels(header);
-        ExpectArrow(pixels, ItemRect(header, 1), true);
-        RECT formerArrow = ItemRect(header, 0);
+        ExpectArrow(pixels, HeaderItemRect(header, 1), true);
+        RECT formerArrow = HeaderItemRect(header, 0);
         formerArrow.left = formerArrow.right - 3 * ((formerArrow.bottom - formerArrow.top) / 4) - 2;
         EXPECT_EQ(pixels.Count(kFace, formerArrow), Area(formerArrow));
     });
@@ -84,11 +78,11 @@ TEST(SortHeaderCtrl, ANarrowSortColumnShowsOnlyTheFaceAndTheArrow)
 {
     RunProbe([](ControlsProbeDialog& dialog) {
         HWND header = dialog.list.Header().Handle();
-        const int o = (ItemRect(header, 0).bottom - ItemRect(header, 0).top) / 4;
+        const int o = (HeaderItemRect(header, 0).bottom - HeaderItemRect(header, 0).top) / 4;
         for (const int width : {5 * o, 5 * o + 12}) {
             dialog.list.Send(LVM_SETCOLUMNWIDTH, 0, width);
             dialog.list.SortByColumn(0, true);
-            const RECT item = ItemRect(header, 0);
+            const RECT item = HeaderItemRect(header, 0);
             const WindowPixels pixels(header);
             const int faceAndArrow = pixels.Count(kFace, item) + pixels.Count(kLight, item) + pixels.Count(kShadow, item);
             EXPECT_EQ(faceAndArrow == Area(item), width == 5 * o) << "width " << width;
