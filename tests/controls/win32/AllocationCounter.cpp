@@ -19,9 +19,7 @@ void* Allocate(std::size_t size)
 
 void Release(void* block) noexcept
 {
-    if (block == nullptr)
-        return;
-    --liveAllocations;
+    liveAllocations -= block != nullptr;
     std::free(block);
 }
 
@@ -34,11 +32,4 @@ void operator delete[](void* block) noexcept { Release(block); }
 void operator delete(void* block, std::size_t) noexcept { Release(block); }
 void operator delete[](void* block, std::size_t) noexcept { Release(block); }
 
-namespace fennick::testing {
-
-std::ptrdiff_t LiveAllocations()
-{
-    return liveAllocations.load();
-}
-
-} // namespace fennick::testing
+std::ptrdiff_t fennick::testing::LiveAllocations() { return liveAllocations.load(); }

@@ -5,15 +5,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <utility>
-
 #include "framework/win32/DataExchange.h"
 #include "tests/support/win32/ModalDriver.h"
 
 namespace fennick::testing {
 
-ControlsProbeDialog::ControlsProbeDialog(std::wstring columnSpec)
-    : Dialog(IDD_CONTROLS_PROBE, nullptr), columnSpec_(std::move(columnSpec))
+ControlsProbeDialog::ControlsProbeDialog() : Dialog(IDD_CONTROLS_PROBE, nullptr)
 {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -29,16 +26,16 @@ bool ControlsProbeDialog::OnInitDialog()
 {
     Dialog::OnInitDialog();
     list.Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-    columnsSet = list.SetColumns(columnSpec_);
+    columnsSet = list.SetColumns(L"이름,120;개수,50;날짜,80");
     link.SetURL(kProbeUrl);
     return true;
 }
 
-void RunProbe(const std::function<void(ControlsProbeDialog& dialog)>& script, std::wstring columnSpec)
+void RunProbe(const std::function<void(ControlsProbeDialog& dialog)>& script)
 {
     // No real pointer may wander over the probe while it is driven by messages.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    ControlsProbeDialog dialog(std::move(columnSpec));
+    ControlsProbeDialog dialog;
     DriveNextModal([&](HWND window) {
         PumpMessages();
         script(dialog);
@@ -47,10 +44,16 @@ void RunProbe(const std::function<void(ControlsProbeDialog& dialog)>& script, st
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
-void ClickHeaderItem(HWND header, int item)
+RECT HeaderItemRect(HWND header, int item)
 {
     RECT rect{};
-    ASSERT_TRUE(SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)));
+    EXPECT_TRUE(SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)));
+    return rect;
+}
+
+void ClickHeaderItem(HWND header, int item)
+{
+    const RECT rect = HeaderItemRect(header, item);
     const LPARAM middle = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, middle);
     SendMessageW(header, WM_LBUTTONUP, 0, middle);

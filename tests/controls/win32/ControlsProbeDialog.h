@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <string>
 
 #include "controls/win32/ColumnListCtrl.h"
 #include "controls/win32/HyperlinkLabel.h"
@@ -15,7 +14,7 @@ constexpr const wchar_t* kProbeUrl = L"https://fennick.example/home";
 // A dialog with one list and one link, set up the way the program's windows set up theirs.
 class ControlsProbeDialog : public Dialog {
 public:
-    explicit ControlsProbeDialog(std::wstring columnSpec = L"이름,120;개수,50;날짜,80");
+    ControlsProbeDialog();
 
     ColumnListCtrl list;
     HyperlinkLabel link;
@@ -24,14 +23,12 @@ public:
 protected:
     void DoDataExchange(DataExchange& exchange) override;
     bool OnInitDialog() override;
-
-private:
-    std::wstring columnSpec_;
 };
 
-// Runs `script` in a probe dialog (made from `columnSpec`) and closes the dialog afterwards.
-void RunProbe(const std::function<void(ControlsProbeDialog& dialog)>& script,
-              std::wstring columnSpec = L"이름,120;개수,50;날짜,80");
+// Runs `script` in a probe dialog and closes the dialog afterwards.
+void RunProbe(const std::function<void(ControlsProbeDialog& dialog)>& script);
+
+RECT HeaderItemRect(HWND header, int item);
 
 // Clicks a header item the way the mouse does: button down and up over its middle.
 void ClickHeaderItem(HWND header, int item);

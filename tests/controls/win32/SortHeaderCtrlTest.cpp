@@ -12,6 +12,7 @@ namespace fennick {
 namespace {
 
 using testing::ClickHeaderItem;
+using testing::HeaderItemRect;
 using testing::ControlsProbeDialog;
 using testing::RunProbe;
 using testing::WindowPixels;
@@ -19,18 +20,6 @@ using testing::WindowPixels;
 const COLORREF kFace = GetSysColor(COLOR_BTNFACE);
 const COLORREF kLight = GetSysColor(COLOR_BTNHIGHLIGHT);
 const COLORREF kShadow = GetSysColor(COLOR_BTNSHADOW);
-
-RECT ItemRect(HWND header, int item)
-{
-    RECT rect{};
-    SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect));
-    return rect;
-}
-
-int FaceCount(const WindowPixels& pixels, const RECT& area)
-{
-    return pixels.Count(area, kFace);
-}
 
 int Area(const RECT& area)
 {
@@ -63,7 +52,7 @@ void ExpectArrow(const WindowPixels& pixels, const RECT& item, bool ascending)
     const RECT below{r - 3 * o - 2, b - o + 1, r, b};
     const RECT right{r - o + 1, item.top, r, b};
     for (const RECT& area : {above, below, right})
-        EXPECT_EQ(FaceCount(pixels, area), Area(area)) << "around the arrow, rows " << area.top << ".." << area.bottom;
+        EXPECT_EQ(pixels.Count(kFace, area), Area(area)) << "around the arrow, rows " << area.top << ".." << area.bottom;
 }
 
 TEST(SortHeaderCtrl, DrawsTheEngravedArrowWhereTheSortColumnEnds)
@@ -71,17 +60,17 @@ TEST(SortHeaderCtrl, DrawsTheEngravedArrowWhereTheSortColumnEnds)
     RunProbe([](ControlsProbeDialog& dialog) {
         HWND header = dialog.list.Header().Handle();
         ClickHeaderItem(header, 0);
-        ExpectArrow(WindowPixels(header), ItemRect(header, 0), true);
+        ExpectArrow(WindowPixels(header), HeaderItemRect(header, 0), true);
         ClickHeaderItem(header, 0);
-        ExpectArrow(WindowPixels(header), ItemRect(header, 0), false);
+        ExpectArrow(WindowPixels(header), HeaderItemRect(header, 0), false);
 
         // The sort moves on: the old column is still drawn here, but without an arrow.
         ClickHeaderItem(header, 1);
         const WindowPixels pixels(header);
-        ExpectArrow(pixels, ItemRect(header, 1), true);
-        RECT formerArrow = ItemRect(header, 0);
+        ExpectArrow(pixels, HeaderItemRect(header, 1), true);
+        RECT formerArrow = HeaderItemRect(header, 0);
         formerArrow.left = formerArrow.right - 3 * ((formerArrow.bottom - formerArrow.top) / 4) - 2;
-        EXPECT_EQ(FaceCount(pixels, formerArrow), Area(formerArrow));
+        EXPECT_EQ(pixels.Count(kFace, formerArrow), Area(formerArrow));
     });
 }
 
@@ -89,35 +78,15 @@ TEST(SortHeaderCtrl, ANarrowSortColumnShowsOnlyTheFaceAndTheArrow)
 {
     RunProbe([](ControlsProbeDialog& dialog) {
         HWND header = dialog.list.Header().Handle();
-        const int o = (ItemRect(header, 0).bottom - ItemRect(header, 0).top) / 4;
+        const int o = (HeaderItemRect(header, 0).bottom - HeaderItemRect(header, 0).top) / 4;
         for (const int width : {5 * o, 5 * o + 12}) {
             dialog.list.Send(LVM_SETCOLUMNWIDTH, 0, width);
             dialog.list.SortByColumn(0, true);
-            const RECT item = ItemRect(header, 0);
+            const RECT item = HeaderItemRect(header, 0);
             const WindowPixels pixels(header);
-            const int faceAndArrow = FaceCount(pixels, item) + pixels.Count(item, kLight) + pixels.Count(item, kShadow);
+            const int faceAndArrow = pixels.Count(kFace, item) + pixels.Count(kLight, item) + pixels.Count(kShadow, item);
             EXPECT_EQ(faceAndArrow == Area(item), width == 5 * o) << "width " << width;
         }
-    });
-}
-
-TEST(SortHeaderCtrl, StoresAndRestoresTheColumnWidths)
-{
-    RunProbe([](ControlsProbeDialog& dialog) {
-        Archive stored;
-        dialog.list.Header().Serialize(stored);
-        EXPECT_EQ(stored.Bytes(), (std::vector<std::uint8_t>{3, 0, 0, 0, 120, 0, 0, 0, 50, 0, 0, 0, 80, 0, 0, 0}));
-
-        dialog.list.Send(LVM_SETCOLUMNWIDTH, 0, 33);
-        dialog.list.Send(LVM_SETCOLUMNWIDTH, 2, 44);
-        Archive loading(stored.Bytes());
-        dialog.list.Header().Serialize(loading);
-        EXPECT_EQ(dialog.list.Send(LVM_GETCOLUMNWIDTH, 0), 120);
-        EXPECT_EQ(dialog.list.Send(LVM_GETCOLUMNWIDTH, 2), 80);
-
-        Archive twoColumns(std::vector<std::uint8_t>{2, 0, 0, 0, 9, 0, 0, 0, 9, 0, 0, 0});
-        dialog.list.Header().Serialize(twoColumns);
-        EXPECT_EQ(dialog.list.Send(LVM_GETCOLUMNWIDTH, 0), 120);
     });
 }
 

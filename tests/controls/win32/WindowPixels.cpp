@@ -1,6 +1,7 @@
 #include "tests/controls/win32/WindowPixels.h"
 
 #include <algorithm>
+#include <span>
 
 namespace fennick::testing {
 
@@ -21,9 +22,8 @@ WindowPixels::WindowPixels(HWND window)
     HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
     GdiFlush();
-    const auto* quads = static_cast<const RGBQUAD*>(bits);
-    for (int i = 0; i < width_ * height_; ++i)
-        pixels_.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
+    for (const RGBQUAD& quad : std::span(static_cast<const RGBQUAD*>(bits), static_cast<size_t>(width_ * height_)))
+        pixels_.push_back(RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue));
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -32,12 +32,11 @@ WindowPixels::WindowPixels(HWND window)
 
 COLORREF WindowPixels::At(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
-        return CLR_INVALID;
-    return pixels_[static_cast<size_t>(y * width_ + x)];
+    const bool inside = x >= 0 && y >= 0 && x < width_ && y < height_;
+    return inside ? pixels_[static_cast<size_t>(y * width_ + x)] : CLR_INVALID;
 }
 
-int WindowPixels::Count(const RECT& area, COLORREF color) const
+int WindowPixels::Count(COLORREF color, RECT area) const
 {
     int count = 0;
     for (int y = std::max(0L, area.top); y < std::min<LONG>(height_, area.bottom); ++y) {

@@ -11,11 +11,9 @@ class WindowPixels {
 public:
     explicit WindowPixels(HWND window);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
     COLORREF At(int x, int y) const;
-    // How many pixels of `color` lie in the rectangle.
-    int Count(const RECT& area, COLORREF color) const;
+    // How many pixels of `color` lie in `area` (by default the whole window).
+    int Count(COLORREF color, RECT area = {0, 0, 0x7FFF, 0x7FFF}) const;
 
 private:
     int width_ = 0;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "convert/portable/FileConverter.h"
-#include "convert/portable/Utf8Transcoder.h"
 #include "tests/framework/support/TestDirectory.h"
 
 namespace fennick::test {
@@ -35,33 +34,7 @@ TEST(AnsiToUtf8, TurnsWhatTheCodePageCannotMapIntoItsDefaultCharacter)
         {"pair whose second byte is a letter", {0x81, 'A', 'a'}, {0xEA, 0xB0, 0x82, 'a'}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Converted(c.ansi), c.utf8);
-    }
-}
-
-// Texts several pieces long, shaped so that piece boundaries fall inside characters.
-TEST(AnsiToUtf8, ConvertsLongTextsAcrossPieceBoundaries)
-{
-    const struct {
-        const char* what;
-        Bytes prefix;
-        Bytes unit;
-        Bytes unitUtf8;
-    } cases[] = {
-        {"pairs only, odd start", {'a'}, {0xB0, 0xA1}, {0xEA, 0xB0, 0x80}},
-        {"pairs ending in letters", {'a'}, {0x81, 'A'}, {0xEA, 0xB0, 0x82}},
-        {"pairs after ASCII runs", {}, {'<', 'p', '>', 0xB0, 0xA1, ' '}, {'<', 'p', '>', 0xEA, 0xB0, 0x80, ' '}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Bytes ansi = c.prefix;
-        Bytes expected = c.prefix;
-        while (ansi.size() < 1'500'000) {
-            ansi.insert(ansi.end(), c.unit.begin(), c.unit.end());
-            expected.insert(expected.end(), c.unitUtf8.begin(), c.unitUtf8.end());
-        }
-        EXPECT_TRUE(Converted(ansi) == expected);
+        EXPECT_EQ(Converted(c.ansi), c.utf8) << c.what;
     }
 }
 
@@ -75,28 +48,6 @@ TEST(AnsiToUtf8, CopiesAsciiRunsOfEveryLengthAndAlignment)
         expected.insert(expected.end(), {0xEA, 0xB0, 0x80});
         expected.insert(expected.end(), run % 37, 'y');
         EXPECT_EQ(Converted(ansi), expected) << "run of " << run;
-    }
-}
-
-TEST(WholeCharactersLength, EndsBeforeALeadByteWithoutItsPartner)
-{
-    const struct {
-        Bytes text;
-        std::size_t length;
-    } cases[] = {
-        {{}, 0},
-        {{'a'}, 1},
-        {{0xB0}, 0},
-        {{0xB0, 0xA1}, 2},
-        {{'a', 0xB0}, 1},
-        {{0xB0, 0xA1, 0xB0}, 2},
-        {{0x81, 'A', 0xB0}, 2},
-        {{0x81, 'A'}, 2},
-        {{'a', 0xB0, 0xB0, 0xB0}, 3},
-        {{'a', 0xB0, 0xB0, 0xB0, 0xB0}, 5},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(WholeCharactersLength(AnsiCodePage(), c.text), c.length) << testing::PrintToString(c.text);
     }
 }
 

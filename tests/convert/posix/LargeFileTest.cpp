@@ -30,10 +30,9 @@ TEST(LargeFile, IsConvertedInFullBeyondFourGibibytes)
     EXPECT_TRUE(converter.ConvertToUtf8(directory.Path(L"large.txt")));
     ASSERT_EQ(std::filesystem::file_size(path), length + 3);
     std::ifstream converted(path, std::ios::binary);
-    Bytes start(6);
-    converted.read(reinterpret_cast<char*>(start.data()), 6);
-    converted.seekg(-1, std::ios::end);
-    EXPECT_EQ(start, Bytes({0xEF, 0xBB, 0xBF, 'a', 'b', 'c'}));
+    std::string start(6, '\0');
+    converted.read(start.data(), 6).seekg(-1, std::ios::end);
+    EXPECT_EQ(start, "\xEF\xBB\xBF" "abc");
     EXPECT_EQ(converted.get(), 'z');
     EXPECT_TRUE(reports.Reports().empty());
 }

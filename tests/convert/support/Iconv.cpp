@@ -2,6 +2,10 @@
 
 #include <iconv.h>
 
+#include <stdexcept>
+
+#include "tests/convert/support/PlatformAnsi.h"
+
 namespace fennick::test {
 
 std::optional<Bytes> ConvertByIconv(const char* to, const char* from, std::span<const unsigned char> text)
@@ -19,6 +23,12 @@ std::optional<Bytes> ConvertByIconv(const char* to, const char* from, std::span<
     }
     converted.resize(converted.size() - outLeft);
     return converted;
+}
+
+Bytes ToAnsiByPlatform(std::u8string_view utf8)
+{
+    const auto ansi = ConvertByIconv("CP949", "UTF-8", {reinterpret_cast<const unsigned char*>(utf8.data()), utf8.size()});
+    return ansi ? *ansi : throw std::runtime_error("text not convertible to CP949");
 }
 
 } // namespace fennick::test

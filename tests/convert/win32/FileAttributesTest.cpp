@@ -29,23 +29,6 @@ TEST(FileAttributes, SurviveEveryRewrite)
     EXPECT_TRUE(reports.Reports().empty());
 }
 
-TEST(FileAttributes, ReadOnlyStopsAConversion)
-{
-    TestDirectory directory;
-    CapturedReports reports;
-    directory.Write(L"a.txt", {0xB0, 0xA1});
-    const std::wstring path = directory.Path(L"a.txt");
-    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    FileConverter converter;
-    converter.SetBackupFlag(false);
-
-    EXPECT_FALSE(converter.ConvertToUtf8(path));
-    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({0xB0, 0xA1}));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
-    EXPECT_TRUE(reports.Reports().empty());
-}
-
 TEST(FileAttributes, AFileAnotherProgramKeepsToItselfIsLeftAlone)
 {
     TestDirectory directory;

@@ -35,10 +35,9 @@ TEST(File, ReadingPastTheEndRaisesNamingTheFile)
     Bytes read(3);
     try {
         file.Read(read);
-        FAIL() << "reading three bytes of a two-byte file succeeded";
+        ADD_FAILURE() << "reading three bytes of a two-byte file succeeded";
     } catch (const FileException& failure) {
         EXPECT_EQ(failure.Path(), directory.Path(L"short.txt"));
-        EXPECT_FALSE(failure.Description().empty());
     }
 }
 

@@ -5,7 +5,6 @@
 #include "tests/framework/support/RemoveTree.h"
 
 namespace fennick::test {
-
 namespace {
 
 // The run-time library's folder walk stops at the classic path limit; the extended form
@@ -14,22 +13,20 @@ void RemoveExtended(const std::wstring& folder)
 {
     WIN32_FIND_DATAW entry;
     const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
-            }
-            const std::wstring path = folder + L"\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveExtended(path);
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(search, &entry));
-        FindClose(search);
+    for (bool found = search != INVALID_HANDLE_VALUE; found; found = FindNextFileW(search, &entry)) {
+        const std::wstring name = entry.cFileName;
+        const std::wstring path = folder + L"\\" + name;
+        if (name == L"." || name == L"..") {
+            continue;
+        }
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveExtended(path);
+        } else {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        }
     }
+    FindClose(search);
     SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryW(folder.c_str());
 }

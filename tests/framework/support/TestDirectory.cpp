@@ -36,16 +36,12 @@ fs::path FileSystemPath(const std::wstring& path)
 }
 
 TestDirectory::TestDirectory()
+    : root_(fs::temp_directory_path() / ("fennick-test-" + std::to_string(std::random_device()()) + std::to_string(std::random_device()())))
 {
-    std::random_device random;
-    root_ = fs::temp_directory_path() / ("fennick-test-" + std::to_string(random()) + std::to_string(random()));
     fs::create_directory(root_);
 }
 
-TestDirectory::~TestDirectory()
-{
-    RemoveTree(root_);
-}
+TestDirectory::~TestDirectory() { RemoveTree(root_); }
 
 std::wstring TestDirectory::Path(std::wstring_view name) const
 {
@@ -55,8 +51,7 @@ std::wstring TestDirectory::Path(std::wstring_view name) const
 void TestDirectory::Write(std::wstring_view name, const Bytes& bytes) const
 {
     std::ofstream file(FileSystemPath(Path(name)), std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) {
+    if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())).flush()) {
         throw std::runtime_error("test file could not be written");
     }
 }
@@ -72,8 +67,7 @@ Bytes TestDirectory::Read(std::wstring_view name) const
 
 void TestDirectory::MakeReadOnly(std::wstring_view name) const
 {
-    fs::permissions(FileSystemPath(Path(name)),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(FileSystemPath(Path(name)), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
 }
 
