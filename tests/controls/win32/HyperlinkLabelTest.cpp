@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/win32/HelpProgramCursor.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
 #include "tests/controls/win32/WindowPixels.h"
 
@@ -85,6 +86,26 @@ TEST(HyperlinkLabel, AClickOpensTheUrlAndLeavesTheLinkDarkBlue)
         EXPECT_EQ(opened, (std::vector<std::wstring>{testing::kProbeUrl, L"https://fennick.example/second"}));
     });
     HyperlinkLabel::SetUrlOpener(nullptr);
+}
+
+TEST(HyperlinkLabel, IsUnderlinedInTheDialogsFontAndShowsTheSystemHand)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        HWND label = dialog.link.Handle();
+        LOGFONTW labelFont{};
+        LOGFONTW dialogFont{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof labelFont, &labelFont);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog.Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
+        EXPECT_TRUE(labelFont.lfUnderline);
+        EXPECT_FALSE(dialogFont.lfUnderline);
+        EXPECT_EQ(std::wstring(labelFont.lfFaceName), dialogFont.lfFaceName);
+
+        // Wine, like current Windows, has no help program to take a hand from.
+        ASSERT_EQ(GetFileAttributesW(HelpProgramPath().c_str()), INVALID_FILE_ATTRIBUTES);
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        EXPECT_TRUE(SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+    });
 }
 
 } // namespace
