@@ -1,6 +1,7 @@
 #include "ui/win32/MainDialog.h"
 
 #include "framework/win32/DataExchange.h"
+#include "framework/win32/MessageBox.h"
 #include "resources/resource.h"
 #include "ui/portable/AnchoredLayout.h"
 #include "ui/portable/DisplayScaling.h"
@@ -72,12 +73,16 @@ void SetUpList(ColumnListCtrl& list, std::wstring_view columns)
 MainDialog::MainDialog(Window* parent)
     : Dialog(IDD_MAIN_DIALOG, parent),
       icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
-      smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON))
+      smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)),
+      previousErrorReport_(SetErrorReportHandler([](const FileException& failure) {
+          ShowMessageBox(failure.ReportText(), L"Fennick", MB_OK | MB_ICONERROR);
+      }))
 {
 }
 
 MainDialog::~MainDialog()
 {
+    SetErrorReportHandler(std::move(previousErrorReport_));
     DestroyIcon(icon_);
     DestroyIcon(smallIcon_);
 }
@@ -151,6 +156,12 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(OnQueryDragIcon());
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case kExtensionRowToggled:
+        OnExtensionRowToggled(static_cast<int>(wParam));
+        return 0;
+    case kFileRowToggled:
+        UpdateStatusLine();
         return 0;
     case WM_SIZE:
         OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));

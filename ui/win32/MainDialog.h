@@ -4,7 +4,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,10 +13,15 @@
 #include "controls/win32/HyperlinkLabel.h"
 #include "framework/win32/Control.h"
 #include "framework/win32/Dialog.h"
+#include "framework/portable/ErrorReport.h"
+#include "ui/portable/CollectedPaths.h"
+#include "ui/portable/ExtensionTable.h"
 #include "ui/win32/LayoutManager.h"
 #include "ui/win32/ScaledFont.h"
 
 namespace fennick {
+
+class FileConverter;
 
 // The program's one main window: the file list, the extension summary, the exclusion field,
 // the command buttons, the status line and the home-page link, kept anchored while resized.
@@ -52,17 +56,28 @@ private:
     void OnAbout();
     void OnFileListDblClk(NMHDR* notification, LRESULT* result);
 
-    // Collecting files and converting them (MainDialogCollection.cpp).
+    // Collecting files and showing them (MainDialogFiles.cpp).
     void OnDropFiles(HDROP drop);
-    void OnConvert();
-    void OnRemoveHeader();
-    void OnInsertHeader();
-    void OnClearResults();
     void OnApplyExclusion();
     void OnClearList();
     void OnClickExtensionGroup();
     void OnClickExtensionList(NMHDR* notification, LRESULT* result);
     void OnClickFileList(NMHDR* notification, LRESULT* result);
+    void RefreshLists();
+    void AddExtensionRow(const std::wstring& key, int count);
+    void UpdateStatusLine();
+    // Posted by the clicks, so that a check box the click toggles has its new state by then.
+    void OnExtensionRowToggled(int row);
+    static constexpr UINT kExtensionRowToggled = WM_APP + 1;
+    static constexpr UINT kFileRowToggled = WM_APP + 2;
+
+    // Running the file operations on the ticked rows (MainDialogRuns.cpp).
+    void OnConvert();
+    void OnRemoveHeader();
+    void OnInsertHeader();
+    void OnClearResults();
+    void RunHeaderOperation(bool (FileConverter::*operation)(const std::wstring&) const,
+                            std::wstring (*summary)(int successes));
 
     HyperlinkLabel homePageLink_;
     ColumnListCtrl extensionList_;
@@ -70,10 +85,11 @@ private:
     ColumnListCtrl fileList_;
     HICON icon_;
     HICON smallIcon_;
-    std::map<std::wstring, int> ExtensionTable;
-    std::vector<std::wstring> CollectedPaths;
+    fennick::ExtensionTable ExtensionTable;
+    fennick::CollectedPaths CollectedPaths;
     LayoutManager layout_;
     std::unique_ptr<Font> font_;
+    ErrorReportHandler previousErrorReport_;
 };
 
 } // namespace fennick

@@ -1,0 +1,94 @@
+// Times the main window's own work on large collections under Wine: the folder walk, rebuilding
+// the lists, ticking by extension, sorting by a header click and a conversion run.
+//
+// main_window_timings <folder of many small files> <folder of files to convert>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "framework/win32/MessageBox.h"
+#include "resources/resource.h"
+#include "tests/ui/win32/MainDialogDriving.h"
+#include "tests/ui/win32/WindowProbe.h"
+#include "ui/portable/FolderWalk.h"
+
+namespace {
+
+using namespace fennick;
+
+double MillisecondsOf(const std::function<void()>& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+int RowCount(HWND window, int list)
+{
+    return static_cast<int>(SendMessageW(GetDlgItem(window, list), LVM_GETITEMCOUNT, 0, 0));
+}
+
+void Press(HWND window, int button)
+{
+    SendMessageW(GetDlgItem(window, button), BM_CLICK, 0, 0);
+}
+
+void ClickHeaderItem(HWND list, int item)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    RECT bounds{};
+    SendMessageW(header, HDM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds));
+    testing::ClickAt(header, (bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+}
+
+void TimeTheWindow(HWND window, const std::wstring& tree, const std::wstring& toConvert)
+{
+    HWND files = GetDlgItem(window, IDC_FILE_LIST);
+    const double drop = MillisecondsOf([&] { testing::DropPaths(window, {tree}); });
+    std::printf("drop of the tree (walk and lists): %.0f ms, %d rows\n", drop, RowCount(window, IDC_FILE_LIST));
+    const double rebuild = MillisecondsOf([&] { Press(window, IDC_APPLY_EXCLUSION); });
+    std::printf("rebuilding the lists (\"적용\"): %.0f ms\n", rebuild);
+    const double tick = MillisecondsOf([&] { testing::ClickCheckBox(GetDlgItem(window, IDC_EXTENSION_LIST), 0); });
+    std::printf("ticking one extension by its row: %.0f ms\n", tick);
+    const double sort = MillisecondsOf([&] { ClickHeaderItem(files, 0); });
+    std::printf("sorting the file list by a header click: %.0f ms\n", sort);
+
+    Press(window, IDC_CLEAR_LIST);
+    testing::DropPaths(window, {toConvert});
+    testing::ClickCheckBox(GetDlgItem(window, IDC_EXTENSION_LIST), 0);
+    const int rows = RowCount(window, IDC_FILE_LIST);
+    const double convert = MillisecondsOf([&] { Press(window, IDC_CONVERT); });
+    std::printf("converting %d ticked files: %.0f ms, %.0f files/s\n", rows, convert, rows / (convert / 1000.0));
+}
+
+} // namespace
+
+int main()
+{
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (count != 3) {
+        std::fprintf(stderr, "usage: main_window_timings <tree> <folder to convert>\n");
+        return 2;
+    }
+    const std::wstring tree = arguments[1], toConvert = arguments[2];
+    LocalFree(arguments);
+
+    CollectedPaths walked;
+    const double walk = MillisecondsOf([&] { CollectFolder(tree, walked); });
+    std::printf("walk alone: %.0f ms, %zu files\n", walk, walked.size());
+
+    // Yes to the folder question, No to backups, OK to the summaries.
+    SetMessageBoxHandler([](const MessageBoxRequest& request) {
+        return (request.type & MB_TYPEMASK) == MB_YESNOCANCEL ? IDNO : (request.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+    });
+    testing::RunMainDialog([&](HWND window) { TimeTheWindow(window, tree, toConvert); });
+    std::fflush(stdout);
+    return 0;
+}

@@ -1,0 +1,195 @@
+#include "tests/ui/win32/MainDialogDriving.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "resources/resource.h"
+#include "tests/support/win32/ModalDriver.h"
+#include "tests/ui/win32/TestApplication.h"
+#include "ui/win32/MainDialog.h"
+#include "tests/ui/win32/WindowProbe.h"
+
+namespace fennick::testing {
+
+namespace fs = std::filesystem;
+
+ScratchFolder::ScratchFolder()
+{
+    wchar_t temporary[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temporary);
+    root_ = fs::path(temporary) / (L"fennick-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                   std::to_wstring(GetTickCount64()));
+    fs::create_directories(root_);
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    std::error_code ignored;
+    // Read-only files would stay behind.
+    for (fs::recursive_directory_iterator entry(root_, ignored), end; entry != end; entry.increment(ignored))
+        SetFileAttributesW(entry->path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    fs::remove_all(root_, ignored);
+}
+
+std::wstring ScratchFolder::PathOf(const std::wstring& relative) const
+{
+    return (root_ / relative).make_preferred().wstring();
+}
+
+std::wstring ScratchFolder::Write(const std::wstring& relative, const std::string& bytes) const
+{
+    const fs::path path = PathOf(relative);
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path.wstring();
+}
+
+std::wstring ScratchFolder::MakeFolder(const std::wstring& relative) const
+{
+    const std::wstring path = PathOf(relative);
+    fs::create_directories(path);
+    return path;
+}
+
+std::string ReadBytes(const std::wstring& path)
+{
+    std::ifstream file(fs::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+bool Exists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void DropPaths(HWND window, const std::vector<std::wstring>& paths)
+{
+    // A DROPFILES header, then each path with its terminator, then one more terminator.
+    size_t characters = 1;
+    for (const std::wstring& path : paths)
+        characters += path.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + characters * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    auto* text = reinterpret_cast<wchar_t*>(header + 1);
+    for (const std::wstring& path : paths) {
+        std::memcpy(text, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
+        text += path.size() + 1;
+    }
+    GlobalUnlock(memory);
+    // The receiver releases the drop, as it does the shell's.
+    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    PumpMessages();
+}
+
+std::vector<std::wstring> ColumnTexts(HWND list, int column)
+{
+    std::vector<std::wstring> texts;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::wstring text(4096, L'\0');
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        text.resize(static_cast<size_t>(SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item))));
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+std::vector<bool> Ticks(HWND list)
+{
+    std::vector<bool> ticks;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        const auto state = SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK);
+        ticks.push_back(((state & LVIS_STATEIMAGEMASK) >> 12) == 2);
+    }
+    return ticks;
+}
+
+namespace {
+
+RECT CellRect(HWND list, int row, int column)
+{
+    RECT cell{};
+    cell.top = column;
+    cell.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+    return cell;
+}
+
+} // namespace
+
+void ClickCheckBox(HWND list, int row)
+{
+    const RECT cell = CellRect(list, row, 0);
+    const int y = (cell.top + cell.bottom) / 2;
+    for (int x = cell.left; x < cell.right; ++x) {
+        LVHITTESTINFO hit{};
+        hit.pt = {x, y};
+        SendMessageW(list, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        if (hit.iItem == row && (hit.flags & LVHT_ONITEMSTATEICON) != 0) {
+            ClickAt(list, x + 3, y);
+            return;
+        }
+    }
+    ADD_FAILURE() << "row " << row << " shows no check box";
+}
+
+void ClickCell(HWND list, int row, int column)
+{
+    RECT cell = CellRect(list, row, column);
+    if (column == 0) {
+        // The first column's rectangle spans the whole row: aim at its text instead.
+        cell.left = LVIR_LABEL;
+        SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+    }
+    ClickAt(list, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+}
+
+ScriptedBoxes::ScriptedBoxes(std::vector<int> answers) : answers_(answers.begin(), answers.end())
+{
+    previous_ = SetMessageBoxHandler([this](const MessageBoxRequest& request) {
+        shown_.push_back(request);
+        if (answers_.empty()) {
+            ADD_FAILURE() << "unanswered message box: " << ::testing::PrintToString(request.text);
+            return IDCANCEL;
+        }
+        const int answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    });
+}
+
+ScriptedBoxes::~ScriptedBoxes()
+{
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " answers left over";
+    SetMessageBoxHandler(std::move(previous_));
+}
+
+} // namespace fennick::testing
+
+namespace fennick::testing {
+
+void RunMainDialog(const std::function<void(HWND window)>& script)
+{
+    MainDialog dialog;
+    TestApplication application(dialog);
+    DriveNextModal([&](HWND window) {
+        script(window);
+        SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+} // namespace fennick::testing

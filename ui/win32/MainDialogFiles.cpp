@@ -1,0 +1,175 @@
+#include "ui/win32/MainDialog.h"
+
+#include "framework/win32/Application.h"
+#include "framework/win32/DataExchange.h"
+#include "framework/win32/MessageBox.h"
+#include "resources/resource.h"
+#include "ui/portable/CollectionSummary.h"
+#include "ui/portable/CollectionTexts.h"
+#include "ui/portable/DroppedItems.h"
+#include "ui/portable/FileRows.h"
+#include "ui/portable/FolderWalk.h"
+
+namespace fennick {
+
+namespace {
+
+// Every dropped path at its full length: a path cut to a fixed buffer would name another file.
+std::vector<std::wstring> DroppedPaths(HDROP drop)
+{
+    std::vector<std::wstring> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) {
+        std::wstring path(DragQueryFileW(drop, index, nullptr, 0), L'\0');
+        const UINT copied = DragQueryFileW(drop, index, path.data(), static_cast<UINT>(path.size() + 1));
+        path.resize(copied);
+        if (!path.empty())
+            paths.push_back(std::move(path));
+    }
+    return paths;
+}
+
+// Stops the lists repainting while they are rebuilt (a repaint per row makes a large drop take
+// minutes) and repaints them once at the end.
+class RedrawPause {
+public:
+    explicit RedrawPause(std::initializer_list<HWND> windows) : windows_(windows)
+    {
+        for (HWND window : windows_)
+            SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+    }
+    ~RedrawPause()
+    {
+        for (HWND window : windows_) {
+            SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+            RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        }
+    }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+
+private:
+    std::vector<HWND> windows_;
+};
+
+// The row and column a list click hit, and whether it hit the row's check box.
+struct ListClick {
+    int row = -1;
+    int column = -1;
+    bool onCheckBox = false;
+};
+
+ListClick HitByClick(const NMHDR* notification)
+{
+    const auto* activation = reinterpret_cast<const NMITEMACTIVATE*>(notification);
+    LVHITTESTINFO hit{};
+    hit.pt = activation->ptAction;
+    SendMessageW(notification->hwndFrom, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    return {hit.iItem, hit.iSubItem, (hit.flags & LVHT_ONITEMSTATEICON) != 0};
+}
+
+} // namespace
+
+void MainDialog::OnDropFiles(HDROP drop)
+{
+    DroppedItems dropped = SortDroppedItems(DroppedPaths(drop));
+    CollectedPaths.insert(CollectedPaths.end(), std::make_move_iterator(dropped.files.begin()),
+                          std::make_move_iterator(dropped.files.end()));
+    if (!dropped.folders.empty() &&
+        ShowMessageBox(std::wstring(FolderQuestion), std::wstring(QuestionCaption),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        WaitCursor wait;
+        for (const std::wstring& folder : dropped.folders)
+            CollectFolder(folder, CollectedPaths);
+    }
+    RefreshLists();
+    Default(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    // The drop's memory is the receiver's to release.
+    DragFinish(drop);
+}
+
+void MainDialog::RefreshLists()
+{
+    ExclusionList = WindowText(GetDlgItem(Handle(), IDC_EXCLUSION_EDIT));
+    {
+        RedrawPause pause{fileList_.Handle(), extensionList_.Handle()};
+        fileList_.DeleteAllRows();
+        CollectionSummary summary = SummarizeCollection(CollectedPaths, ExclusionList);
+        for (std::wstring_view path : summary.shownPaths)
+            AddFileRow(path);
+        ExtensionTable = std::move(summary.extensions);
+
+        extensionList_.DeleteAllRows();
+        SetWindowTextW(extensionGroup_.Handle(), ExtensionGroupTitle(ExtensionTable.size()).c_str());
+        for (const auto& [key, count] : ExtensionTable)
+            AddExtensionRow(key, count);
+    }
+    UpdateStatusLine();
+}
+
+void MainDialog::AddExtensionRow(const std::wstring& key, int count)
+{
+    extensionList_.AddRow({key, std::to_wstring(count)});
+}
+
+// Only the status control: text typed into the exclusion field and not yet applied stays.
+void MainDialog::UpdateStatusLine()
+{
+    StatusText = StatusLineText(fileList_.RowCount(), CountTickedRows(fileList_));
+    SetDlgItemTextW(Handle(), IDC_STATUS_LINE, StatusText.c_str());
+}
+
+void MainDialog::OnApplyExclusion()
+{
+    RefreshLists();
+}
+
+void MainDialog::OnClearList()
+{
+    CollectedPaths.clear();
+    RefreshLists();
+}
+
+void MainDialog::OnClickExtensionGroup()
+{
+}
+
+// A click on the check box toggles it, and the file rows follow the state it then shows. A
+// click on the key's text leaves the box alone, and the file rows take the opposite of it.
+void MainDialog::OnClickExtensionList(NMHDR* notification, LRESULT* result)
+{
+    *result = 0;
+    const ListClick click = HitByClick(notification);
+    if (click.row < 0 || click.column != 0)
+        return;
+    if (click.onCheckBox) {
+        PostMessageW(Handle(), kExtensionRowToggled, static_cast<WPARAM>(click.row), 0);
+        return;
+    }
+    {
+        WaitCursor wait;
+        TickByExtension(fileList_, extensionList_.GetRowTexts(click.row)[0], !extensionList_.GetCheck(click.row));
+    }
+    UpdateStatusLine();
+}
+
+void MainDialog::OnExtensionRowToggled(int row)
+{
+    if (row >= extensionList_.RowCount())
+        return;
+    {
+        WaitCursor wait;
+        TickByExtension(fileList_, extensionList_.GetRowTexts(row)[0], extensionList_.GetCheck(row));
+    }
+    UpdateStatusLine();
+}
+
+void MainDialog::OnClickFileList(NMHDR* notification, LRESULT* result)
+{
+    *result = 0;
+    const ListClick click = HitByClick(notification);
+    if (click.row >= 0 && click.column == 0 && click.onCheckBox)
+        PostMessageW(Handle(), kFileRowToggled, 0, 0);
+}
+
+} // namespace fennick
