@@ -2,7 +2,8 @@
 
 #include <commctrl.h>
 
-#include <memory>
+#include <algorithm>
+#include <numeric>
 
 #include "controls/portable/CellComparison.h"
 #include "controls/portable/ColumnSpec.h"
@@ -11,6 +12,9 @@ namespace fennick {
 
 namespace {
 
+constexpr UINT kUnchecked = INDEXTOSTATEIMAGEMASK(1);
+constexpr UINT kChecked = INDEXTOSTATEIMAGEMASK(2);
+
 int LocaleTextOrder(const wchar_t* first, const wchar_t* second)
 {
     return lstrcmpW(first, second);
@@ -18,24 +22,23 @@ int LocaleTextOrder(const wchar_t* first, const wchar_t* second)
 
 } // namespace
 
-ColumnListCtrl::~ColumnListCtrl()
-{
-    // A list still alive when its object goes would keep texts nobody could release.
-    if (Handle() != nullptr)
-        FreeAllRowData();
-}
-
 void ColumnListCtrl::PreSubclassWindow()
 {
     Control::PreSubclassWindow();
     header_.Attach(reinterpret_cast<HWND>(Send(LVM_GETHEADER)));
+    // The list keeps no ticks of its own: it asks for them with the texts.
+    Send(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK);
 }
 
 LRESULT ColumnListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Rows are added without telling the list one by one; it learns their number before it is
+    // asked anything or paints.
+    if (countPending_)
+        SyncItemCount();
     switch (message) {
     case WM_DESTROY:
-        FreeAllRowData();
+        rows_ = {};
         break;
     }
     return Control::WindowProc(message, wParam, lParam);
@@ -43,11 +46,27 @@ LRESULT ColumnListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool ColumnListCtrl::OnReflectedMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
 {
-    if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != LVN_COLUMNCLICK)
+    if (message != WM_NOTIFY)
         return false;
-    OnColumnClick(*reinterpret_cast<const NMLISTVIEW*>(lParam));
-    result = 0;
-    return true;
+    auto* notification = reinterpret_cast<NMHDR*>(lParam);
+    switch (notification->code) {
+    case LVN_GETDISPINFOW:
+        OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+        result = 0;
+        return true;
+    case LVN_COLUMNCLICK:
+        OnColumnClick(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+        result = 0;
+        return true;
+    // Ticked here, and then left to the parent, which sees the new tick.
+    case NM_CLICK:
+        OnClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
+        return false;
+    case LVN_KEYDOWN:
+        OnKeyDown(*reinterpret_cast<const NMLVKEYDOWN*>(lParam));
+        return false;
+    }
+    return false;
 }
 
 bool ColumnListCtrl::SetColumns(std::wstring_view columnSpec)
@@ -71,62 +90,32 @@ int ColumnListCtrl::AddRow(std::initializer_list<std::wstring_view> texts)
 {
     if (columnCount_ == 0 || texts.size() != static_cast<size_t>(columnCount_))
         return -1;
-    auto data = std::make_unique<RowData>();
-    data->texts.assign(texts.begin(), texts.end());
-
-    // The row carries its texts from the moment it exists.
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = RowCount();
-    item.pszText = data->texts[0].data();
-    item.lParam = reinterpret_cast<LPARAM>(data.get());
-    const int row = static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    if (row == -1)
-        return -1;
-    data.release();
-    const std::vector<std::wstring>& stored = GetRowTexts(row);
-    for (int column = 1; column < columnCount_; ++column) {
-        LVITEMW cell{};
-        cell.iSubItem = column;
-        cell.pszText = const_cast<wchar_t*>(stored[static_cast<size_t>(column)].c_str());
-        Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-    }
-    return row;
+    rows_.push_back({std::vector<std::wstring>(texts.begin(), texts.end())});
+    countPending_ = true;
+    return RowCount() - 1;
 }
 
 bool ColumnListCtrl::SetCellText(int row, int column, std::wstring_view text)
 {
-    RowData* data = column >= 0 && column < columnCount_ ? RowDataOf(row) : nullptr;
-    if (data == nullptr)
+    if (row < 0 || row >= RowCount() || column < 0 || column >= columnCount_)
         return false;
-    std::wstring copy(text);
-    LVITEMW cell{};
-    cell.iSubItem = column;
-    cell.pszText = copy.data();
-    if (!Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)))
-        return false;
-    data->texts[static_cast<size_t>(column)] = std::move(copy);
+    rows_[static_cast<size_t>(row)].texts[static_cast<size_t>(column)] = text;
+    RedrawRowIfShown(row);
     return true;
 }
 
 const std::vector<std::wstring>& ColumnListCtrl::GetRowTexts(int row) const
 {
     static const std::vector<std::wstring> noTexts;
-    const RowData* data = RowDataOf(row);
-    return data != nullptr ? data->texts : noTexts;
+    return row >= 0 && row < RowCount() ? rows_[static_cast<size_t>(row)].texts : noTexts;
 }
 
 bool ColumnListCtrl::DeleteAllRows()
 {
-    // The texts go only once the rows are gone, so a refused deletion loses nothing.
-    std::vector<std::unique_ptr<RowData>> released;
-    for (int row = 0, count = RowCount(); row < count; ++row)
-        released.emplace_back(RowDataOf(row));
-    if (Send(LVM_DELETEALLITEMS))
-        return true;
-    for (auto& data : released)
-        data.release();
-    return false;
+    if (!Send(LVM_DELETEALLITEMS))
+        return false;
+    rows_.clear();
+    return true;
 }
 
 bool ColumnListCtrl::SortByColumn(int column, bool ascending)
@@ -136,36 +125,47 @@ bool ColumnListCtrl::SortByColumn(int column, bool ascending)
     sortColumn_ = column;
     ascending_ = ascending;
     header_.SetSortArrow(column, ascending);
-    return Send(LVM_SORTITEMS, reinterpret_cast<WPARAM>(this),
-                reinterpret_cast<LPARAM>(&ColumnListCtrl::CompareRows)) != 0;
-}
 
-int ColumnListCtrl::RowCount() const
-{
-    return static_cast<int>(Send(LVM_GETITEMCOUNT));
+    // Rows keep their selection through the sort, as they would in a list that held them.
+    std::vector<size_t> order(rows_.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [this](size_t first, size_t second) { return CompareRows(rows_[first], rows_[second]); });
+    const std::vector<bool> selectedBefore = SelectedRows();
+    const int focusedBefore = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    std::vector<RowData> sorted;
+    sorted.reserve(rows_.size());
+    std::vector<bool> selected(rows_.size());
+    int focused = -1;
+    for (size_t position = 0; position < order.size(); ++position) {
+        sorted.push_back(std::move(rows_[order[position]]));
+        selected[position] = selectedBefore[order[position]];
+        if (static_cast<int>(order[position]) == focusedBefore)
+            focused = static_cast<int>(position);
+    }
+    rows_ = std::move(sorted);
+    SelectRows(selected, focused);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    return true;
 }
 
 bool ColumnListCtrl::GetCheck(int row) const
 {
-    const auto state = static_cast<UINT>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
-    return (state >> 12) == 2;
+    return row >= 0 && row < RowCount() && rows_[static_cast<size_t>(row)].checked;
 }
 
 void ColumnListCtrl::SetCheck(int row, bool checked)
 {
-    LVITEMW item{};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    if (row < 0 || row >= RowCount() || rows_[static_cast<size_t>(row)].checked == checked)
+        return;
+    rows_[static_cast<size_t>(row)].checked = checked;
+    RedrawRowIfShown(row);
 }
 
-int CALLBACK ColumnListCtrl::CompareRows(LPARAM first, LPARAM second, LPARAM list)
+bool ColumnListCtrl::CompareRows(const RowData& first, const RowData& second) const
 {
-    const auto* self = reinterpret_cast<const ColumnListCtrl*>(list);
-    const auto column = static_cast<size_t>(self->sortColumn_);
-    return CompareCells(reinterpret_cast<const RowData*>(first)->texts[column],
-                        reinterpret_cast<const RowData*>(second)->texts[column], self->ascending_,
-                        LocaleTextOrder);
+    const auto column = static_cast<size_t>(sortColumn_);
+    return CompareCells(first.texts[column], second.texts[column], ascending_, LocaleTextOrder) < 0;
 }
 
 void ColumnListCtrl::OnColumnClick(const NMLISTVIEW& notification)
@@ -174,30 +174,79 @@ void ColumnListCtrl::OnColumnClick(const NMLISTVIEW& notification)
     SortByColumn(column, column == sortColumn_ ? !ascending_ : true);
 }
 
-ColumnListCtrl::RowData* ColumnListCtrl::RowDataOf(int row) const
+void ColumnListCtrl::OnGetDispInfo(NMLVDISPINFOW& request) const
 {
-    LVITEMW item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    if (row < 0 || !Send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
-        return nullptr;
-    return reinterpret_cast<RowData*>(item.lParam);
+    LVITEMW& item = request.item;
+    if (item.iItem < 0 || item.iItem >= RowCount())
+        return;
+    const RowData& row = rows_[static_cast<size_t>(item.iItem)];
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0 &&
+        item.iSubItem >= 0 && item.iSubItem < columnCount_)
+        lstrcpynW(item.pszText, row.texts[static_cast<size_t>(item.iSubItem)].c_str(), item.cchTextMax);
+    if ((item.mask & LVIF_STATE) != 0) {
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | (row.checked ? kChecked : kUnchecked);
+        item.stateMask |= LVIS_STATEIMAGEMASK;
+    }
 }
 
-void ColumnListCtrl::FreeRowData(int row)
+void ColumnListCtrl::OnClick(const NMITEMACTIVATE& click)
 {
-    delete RowDataOf(row);
-    LVITEMW item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    item.lParam = 0;
-    Send(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    LVHITTESTINFO hit{};
+    hit.pt = click.ptAction;
+    // Not LVM_HITTEST: with full-row selection it reports the whole row as the check box.
+    Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    if (hit.iItem >= 0 && hit.iSubItem == 0 && (hit.flags & LVHT_ONITEMSTATEICON) != 0)
+        SetCheck(hit.iItem, !GetCheck(hit.iItem));
 }
 
-void ColumnListCtrl::FreeAllRowData()
+void ColumnListCtrl::OnKeyDown(const NMLVKEYDOWN& key)
 {
-    for (int row = 0, count = RowCount(); row < count; ++row)
-        FreeRowData(row);
+    if (key.wVKey != VK_SPACE)
+        return;
+    const int focused = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= 0)
+        SetCheck(focused, !GetCheck(focused));
+}
+
+void ColumnListCtrl::SyncItemCount()
+{
+    countPending_ = false;
+    Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows_.size()), LVSICF_NOSCROLL);
+}
+
+// Changes to rows out of sight wait for the list to ask for them when it shows them.
+void ColumnListCtrl::RedrawRowIfShown(int row)
+{
+    const int top = static_cast<int>(Send(LVM_GETTOPINDEX));
+    const int shown = static_cast<int>(Send(LVM_GETCOUNTPERPAGE));
+    if (row >= top && row <= top + shown)
+        Send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+}
+
+std::vector<bool> ColumnListCtrl::SelectedRows() const
+{
+    std::vector<bool> selected(rows_.size());
+    for (int row = -1; (row = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0;) {
+        if (row >= RowCount())
+            break;
+        selected[static_cast<size_t>(row)] = true;
+    }
+    return selected;
+}
+
+void ColumnListCtrl::SelectRows(const std::vector<bool>& selected, int focused)
+{
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    for (size_t row = 0; row < selected.size(); ++row) {
+        const UINT state = (selected[row] ? LVIS_SELECTED : 0) | (static_cast<int>(row) == focused ? LVIS_FOCUSED : 0);
+        if (state == 0)
+            continue;
+        item.stateMask = state;
+        item.state = state;
+        Send(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    }
 }
 
 } // namespace fennick

@@ -14,15 +14,20 @@
 namespace fennick {
 
 // A report-view list whose columns come from one specification "name,width;name,width…" and
-// whose rows keep their own copies of their cell texts (RowData, in each item's lParam), so a
-// header click can sort them by text: numbers as numbers, dd/mm/yyyy dates as dates, anything
-// else by the user locale's comparison. The first click on a column sorts it ascending, each
-// further click on it reverses the order. Rows are added only through AddRow; the stored texts
-// are released by DeleteAllRows and when the window is destroyed.
+// whose rows are held by this object (RowData: the cell texts and the tick), so a header click
+// can sort them by text: numbers as numbers, dd/mm/yyyy dates as dates, anything else by the
+// user locale's comparison. The first click on a column sorts it ascending, each further click
+// on it reverses the order.
+//
+// The list view must be created with LVS_OWNERDATA: it only asks for what it shows, so a hundred
+// thousand rows are added, ticked and sorted in memory instead of one control call each. Its
+// parent must reflect notifications (a framework Window does): the texts and ticks are answered
+// from the rows, and a click on a check box or the space bar ticks the row here before the
+// parent sees the notification. The control's own operations (item count, texts, check-box
+// state) keep working from outside.
 class ColumnListCtrl : public Control {
 public:
     ColumnListCtrl() = default;
-    ~ColumnListCtrl() override;
 
     // Appends the described columns; false if the control refused one.
     bool SetColumns(std::wstring_view columnSpec);
@@ -33,7 +38,7 @@ public:
     const std::vector<std::wstring>& GetRowTexts(int row) const; // the row's stored texts
     bool DeleteAllRows();
     bool SortByColumn(int column, bool ascending);
-    int RowCount() const;
+    int RowCount() const { return static_cast<int>(rows_.size()); }
     bool GetCheck(int row) const;
     void SetCheck(int row, bool checked);
     SortHeaderCtrl& Header() { return header_; }
@@ -46,18 +51,25 @@ protected:
 private:
     struct RowData {
         std::vector<std::wstring> texts; // one per column
+        bool checked = false;
     };
 
-    static int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM list);
+    bool CompareRows(const RowData& first, const RowData& second) const;
     void OnColumnClick(const NMLISTVIEW& notification);
-    RowData* RowDataOf(int row) const;
-    void FreeRowData(int row);
-    void FreeAllRowData();
+    void OnGetDispInfo(NMLVDISPINFOW& request) const;
+    void OnClick(const NMITEMACTIVATE& click);
+    void OnKeyDown(const NMLVKEYDOWN& key);
+    void SyncItemCount();
+    void RedrawRowIfShown(int row);
+    std::vector<bool> SelectedRows() const;
+    void SelectRows(const std::vector<bool>& selected, int focused);
 
     SortHeaderCtrl header_;
+    std::vector<RowData> rows_;
     int columnCount_ = 0;
     int sortColumn_ = -1;
     bool ascending_ = true;
+    bool countPending_ = false; // rows added since the list was last told their number
 };
 
 } // namespace fennick

@@ -71,8 +71,9 @@ void HyperlinkLabel::CreateUnderlineFont()
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(underlineFont_), TRUE);
 }
 
-// A tool with no text, so no tip ever shows; the tool subclasses the label to see its mouse
-// messages, as the framework has no message pre-translation to relay them.
+// A tool with no text, so no tip ever shows. The label relays its own mouse messages to it
+// (RelayToTooltip): letting the tooltip subclass the label would hide the label's object from
+// the reflection of its parent.
 void HyperlinkLabel::CreateTooltip()
 {
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
@@ -82,13 +83,22 @@ void HyperlinkLabel::CreateTooltip()
         return;
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_SUBCLASS;
+    tool.uFlags = 0;
     tool.hwnd = Handle();
     tool.uId = kTooltipToolId;
     GetClientRect(Handle(), &tool.rect);
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     ShowWindow(tooltip_, SW_HIDE);
+}
+
+void HyperlinkLabel::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    if (tooltip_ == nullptr)
+        return;
+    MSG relayed{Handle(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&relayed.pt);
+    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void HyperlinkLabel::DestroyTooltip()
@@ -101,6 +111,8 @@ void HyperlinkLabel::DestroyTooltip()
 
 LRESULT HyperlinkLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        RelayToTooltip(message, wParam, lParam);
     switch (message) {
     case WM_MOUSEMOVE: {
         const LRESULT result = Default(message, wParam, lParam);

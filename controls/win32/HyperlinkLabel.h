@@ -29,6 +29,7 @@ private:
     static void OpenURL(const std::wstring& url);
     void CreateUnderlineFont();
     void CreateTooltip();
+    void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
     void DestroyTooltip();
     void OnMouseMove(POINT point);
     void OnCaptureChanged(HWND newCapture);

@@ -1,7 +1,5 @@
 #include "framework/win32/Window.h"
 
-#include <commctrl.h>
-
 #include <exception>
 
 #include "framework/win32/UnexpectedError.h"
@@ -9,10 +7,6 @@
 namespace fennick {
 
 namespace {
-
-constexpr UINT_PTR kSubclassId = 0xFE11;
-// Lets FromHandle find a window's object (the subclass's own look-up is not exported by name).
-constexpr const wchar_t* kObjectProperty = L"Fennick.Window";
 
 // The child a notification comes from, for the messages that are reflected to it.
 HWND NotifyingChild(UINT message, WPARAM, LPARAM lParam)
@@ -48,7 +42,11 @@ LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const
 
 Window* Window::FromHandle(HWND window)
 {
-    return window != nullptr ? static_cast<Window*>(GetPropW(window, kObjectProperty)) : nullptr;
+    // Only a window running the framework's procedure has a Window in its user data.
+    if (window == nullptr ||
+        GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&BoundWindowProc))
+        return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -63,20 +61,24 @@ bool Window::OnReflectedMessage(UINT, WPARAM, LPARAM, LRESULT&)
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return CallWindowProcW(previousProc_, hwnd_, message, wParam, lParam);
 }
 
 bool Window::Bind(HWND window)
 {
-    if (hwnd_ != nullptr || window == nullptr || FromHandle(window) != nullptr)
+    // The user data of a window that already holds some belongs to someone else.
+    if (hwnd_ != nullptr || window == nullptr || FromHandle(window) != nullptr ||
+        GetWindowLongPtrW(window, GWLP_USERDATA) != 0)
         return false;
-    if (!SetPropW(window, kObjectProperty, this))
-        return false;
-    if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-        RemovePropW(window, kObjectProperty);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    hwnd_ = window;
+    previousProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoundWindowProc)));
+    if (previousProc_ == nullptr) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        hwnd_ = nullptr;
         return false;
     }
-    hwnd_ = window;
     return true;
 }
 
@@ -84,8 +86,11 @@ void Window::Unbind()
 {
     if (hwnd_ == nullptr)
         return;
-    RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
-    RemovePropW(hwnd_, kObjectProperty);
+    // Restored only while the framework's procedure is the window's own: a procedure installed
+    // later on top of it still forwards here, and then finds no object and the default handling.
+    if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&BoundWindowProc))
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
 }
 
@@ -100,10 +105,11 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     return WindowProc(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR self)
+LRESULT CALLBACK Window::BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* object = reinterpret_cast<Window*>(self);
+    auto* object = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (object == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
     LRESULT result = 0;
     // No exception may unwind through the system's window procedures.
     try {

@@ -4,8 +4,10 @@
 
 namespace fennick {
 
-// A program object bound to one window through a window subclass whose reference data is the
-// object itself, so messages reach the object without any global window map. Each derived
+// A program object bound to one window: the window procedure is replaced by the framework's and
+// the object's address is kept in the window's user data, so messages reach the object without
+// any global window map (and, under Wine, without a round trip to the server that window
+// properties would cost on every message). Each derived
 // class overrides WindowProc with one message switch that stands for its message table and
 // falls back to its base class. A window that receives WM_COMMAND, WM_NOTIFY, WM_DRAWITEM or
 // WM_CTLCOLOR* from a child first offers it to the child's own object (reflection).
@@ -19,7 +21,8 @@ public:
     HWND Handle() const { return hwnd_; }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
-    // The object bound to a window by this framework, or null.
+    // The object bound to a window by this framework, or null. A window subclassed again by
+    // someone else after binding is no longer recognised (its notifications are not reflected).
     static Window* FromHandle(HWND window);
 
 protected:
@@ -36,12 +39,12 @@ protected:
     bool Bind(HWND window);
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void Unbind();
 
     HWND hwnd_ = nullptr;
+    WNDPROC previousProc_ = nullptr;
 };
 
 } // namespace fennick

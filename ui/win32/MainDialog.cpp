@@ -157,12 +157,6 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
-    case kExtensionRowToggled:
-        OnExtensionRowToggled(static_cast<int>(wParam));
-        return 0;
-    case kFileRowToggled:
-        UpdateStatusLine();
-        return 0;
     case WM_SIZE:
         OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
@@ -218,6 +212,10 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (notification->idFrom == IDC_FILE_LIST && notification->code == NM_CLICK) {
             OnClickFileList(notification, &result);
             return result;
+        }
+        if (notification->code == LVN_KEYDOWN) {
+            OnListKeyDown(*reinterpret_cast<const NMLVKEYDOWN*>(lParam));
+            return 0;
         }
         break;
     }

@@ -66,10 +66,8 @@ private:
     void RefreshLists();
     void AddExtensionRow(const std::wstring& key, int count);
     void UpdateStatusLine();
-    // Posted by the clicks, so that a check box the click toggles has its new state by then.
     void OnExtensionRowToggled(int row);
-    static constexpr UINT kExtensionRowToggled = WM_APP + 1;
-    static constexpr UINT kFileRowToggled = WM_APP + 2;
+    void OnListKeyDown(const NMLVKEYDOWN& key);
 
     // Running the file operations on the ticked rows (MainDialogRuns.cpp).
     void OnConvert();

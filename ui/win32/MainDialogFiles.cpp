@@ -134,8 +134,9 @@ void MainDialog::OnClickExtensionGroup()
 {
 }
 
-// A click on the check box toggles it, and the file rows follow the state it then shows. A
-// click on the key's text leaves the box alone, and the file rows take the opposite of it.
+// The list has already ticked or unticked a box the click hit, and the file rows follow the state
+// it now shows. A click on the key's text leaves the box alone, and the file rows take the
+// opposite of it.
 void MainDialog::OnClickExtensionList(NMHDR* notification, LRESULT* result)
 {
     *result = 0;
@@ -143,7 +144,7 @@ void MainDialog::OnClickExtensionList(NMHDR* notification, LRESULT* result)
     if (click.row < 0 || click.column != 0)
         return;
     if (click.onCheckBox) {
-        PostMessageW(Handle(), kExtensionRowToggled, static_cast<WPARAM>(click.row), 0);
+        OnExtensionRowToggled(click.row);
         return;
     }
     {
@@ -155,8 +156,6 @@ void MainDialog::OnClickExtensionList(NMHDR* notification, LRESULT* result)
 
 void MainDialog::OnExtensionRowToggled(int row)
 {
-    if (row >= extensionList_.RowCount())
-        return;
     {
         WaitCursor wait;
         TickByExtension(fileList_, extensionList_.GetRowTexts(row)[0], extensionList_.GetCheck(row));
@@ -169,7 +168,21 @@ void MainDialog::OnClickFileList(NMHDR* notification, LRESULT* result)
     *result = 0;
     const ListClick click = HitByClick(notification);
     if (click.row >= 0 && click.column == 0 && click.onCheckBox)
-        PostMessageW(Handle(), kFileRowToggled, 0, 0);
+        UpdateStatusLine();
+}
+
+// The space bar ticks the focused row as a click on its box does.
+void MainDialog::OnListKeyDown(const NMLVKEYDOWN& key)
+{
+    if (key.wVKey != VK_SPACE)
+        return;
+    if (key.hdr.idFrom == IDC_FILE_LIST) {
+        UpdateStatusLine();
+        return;
+    }
+    const int focused = static_cast<int>(extensionList_.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (key.hdr.idFrom == IDC_EXTENSION_LIST && focused >= 0)
+        OnExtensionRowToggled(focused);
 }
 
 } // namespace fennick

@@ -16,7 +16,7 @@ struct MainWindowControl {
     double moveX, moveY, growX, growY;
 };
 
-constexpr DWORD kListView = LVS_REPORT | WS_TABSTOP;
+constexpr DWORD kListView = LVS_REPORT | LVS_OWNERDATA | WS_TABSTOP;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
 
