@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <new>
-#include <optional>
+#include <utility>
 
 #include "convert/portable/Utf8Transcoder.h"
 #include "convert/portable/Utf8Validator.h"
@@ -27,27 +27,50 @@ public:
         if (!file_.OpenForReading(path)) {
             return false;
         }
-        remaining_ = file_.GetLength();
+        path_ = path;
+        length_ = remaining_ = file_.GetLength();
+        piecesRead_ = 0;
         return true;
     }
 
     // The next piece; empty at the end.
     std::span<const unsigned char> Next()
     {
+        if (std::exchange(replaying_, false)) {
+            return {buffer_.get(), static_cast<std::size_t>(length_)};
+        }
         const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(remaining_, pieceLength));
         file_.Read({buffer_.get(), length});
         remaining_ -= length;
         if (length == 0) {
             file_.Close();
         }
+        ++piecesRead_;
         return {buffer_.get(), length};
+    }
+
+    // Starts again at the first byte, for a second pass over a file that was inspected. A file
+    // that fitted in the first piece is not opened again: the piece is still in the buffer.
+    // False when the file has gone meanwhile.
+    bool Restart()
+    {
+        if (piecesRead_ > 0 && length_ <= pieceLength) {
+            replaying_ = true;
+            return true;
+        }
+        file_.Close();
+        return Open(path_);
     }
 
 private:
     static constexpr std::size_t pieceLength = std::size_t{256} * 1024;
 
     File file_;
+    std::wstring path_;
+    std::uint64_t length_ = 0;
     std::uint64_t remaining_ = 0;
+    std::size_t piecesRead_ = 0;
+    bool replaying_ = false;
     std::unique_ptr<unsigned char[]> buffer_ = std::make_unique_for_overwrite<unsigned char[]>(pieceLength);
 };
 
@@ -57,13 +80,9 @@ enum class Content { Empty, Marked, Utf8Text, Other };
 // Whether a file's content is told by its mark alone or also by its whole text.
 enum class Depth { Mark, Text };
 
-// What the file at `path` holds; nothing when it cannot be opened.
-std::optional<Content> Inspect(const std::wstring& path, Depth depth)
+// What the file open in `reader` holds, read from its start.
+Content Inspect(PieceReader& reader, Depth depth)
 {
-    PieceReader reader;
-    if (!reader.Open(path)) {
-        return std::nullopt;
-    }
     std::span<const unsigned char> piece = reader.Next();
     if (piece.empty()) {
         return Content::Empty;
@@ -83,11 +102,11 @@ std::optional<Content> Inspect(const std::wstring& path, Depth depth)
 
 // Makes `prefix` and then the file's own bytes, less its first `skipped`, the new content of
 // the file. False when the file may not be rewritten or has gone meanwhile.
-bool RewriteFromItself(const std::wstring& path, std::span<const unsigned char> prefix, std::size_t skipped)
+bool RewriteFromItself(const std::wstring& path, PieceReader& source, std::span<const unsigned char> prefix,
+                       std::size_t skipped)
 {
     ReplacementFile target;
-    PieceReader source;
-    if (!target.Open(path, Target::Existing) || !source.Open(path)) {
+    if (!target.Open(path, Target::Existing) || !source.Restart()) {
         return false;
     }
     target.Write(prefix);
@@ -103,15 +122,14 @@ bool RewriteFromItself(const std::wstring& path, std::span<const unsigned char> 
 // Rewrites the file as the mark and its text converted from `codePage`, after writing its
 // backup when `backUp` is set. Both new files are written together and put in place only
 // when both are complete, the backup first, so that a failure changes nothing.
-bool ConvertFromCodePage(const std::wstring& path, const CodePage& codePage, bool backUp)
+bool ConvertFromCodePage(const std::wstring& path, PieceReader& source, const CodePage& codePage, bool backUp)
 {
     ReplacementFile backup;
     if (backUp && !backup.Open(path + L".bak", Target::ExistingOrNew)) {
         return false;
     }
     ReplacementFile converted;
-    PieceReader source;
-    if (!converted.Open(path, Target::Existing) || !source.Open(path)) {
+    if (!converted.Open(path, Target::Existing) || !source.Restart()) {
         return false;
     }
     converted.Write(utf8Mark);
@@ -158,14 +176,18 @@ FileConverter::FileConverter(const CodePage& codePage) : codePage_(codePage)
 bool FileConverter::ConvertToUtf8(const std::wstring& path) const
 {
     return ReportingFailures(path, [&] {
-        const std::optional<Content> content = Inspect(path, Depth::Text);
-        if (content == Content::Utf8Text) {
-            return RewriteFromItself(path, utf8Mark, 0);
+        PieceReader reader;
+        if (!reader.Open(path)) {
+            return false;
         }
-        if (content == Content::Other) {
-            return ConvertFromCodePage(path, codePage_, BackupFlag);
+        switch (Inspect(reader, Depth::Text)) {
+        case Content::Utf8Text:
+            return RewriteFromItself(path, reader, utf8Mark, 0);
+        case Content::Other:
+            return ConvertFromCodePage(path, reader, codePage_, BackupFlag);
+        default:
+            return true;
         }
-        return content.has_value();
     });
 }
 
@@ -199,22 +221,23 @@ bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi,
 bool FileConverter::InsertUtf8Header(const std::wstring& path) const
 {
     return ReportingFailures(path, [&] {
-        const std::optional<Content> content = Inspect(path, Depth::Mark);
-        if (content == Content::Other) {
-            return RewriteFromItself(path, utf8Mark, 0);
+        PieceReader reader;
+        if (!reader.Open(path)) {
+            return false;
         }
-        return content.has_value();
+        return Inspect(reader, Depth::Mark) != Content::Other || RewriteFromItself(path, reader, utf8Mark, 0);
     });
 }
 
 bool FileConverter::RemoveUtf8Header(const std::wstring& path) const
 {
     return ReportingFailures(path, [&] {
-        const std::optional<Content> content = Inspect(path, Depth::Mark);
-        if (content == Content::Marked) {
-            return RewriteFromItself(path, {}, utf8Mark.size());
+        PieceReader reader;
+        if (!reader.Open(path)) {
+            return false;
         }
-        return content.has_value();
+        return Inspect(reader, Depth::Mark) != Content::Marked ||
+               RewriteFromItself(path, reader, {}, utf8Mark.size());
     });
 }
 

@@ -55,6 +55,23 @@ TEST(ByteOrderMark, ChangesOnlyTheFirstThreeBytes)
     }
 }
 
+// A file longer than one piece is read again from its start for the rewrite.
+TEST(ByteOrderMark, RewritesFilesOfManyPiecesWhole)
+{
+    Bytes text(700'000, 'a');
+    text.back() = 'z';
+    Bytes marked{0xEF, 0xBB, 0xBF};
+    marked.insert(marked.end(), text.begin(), text.end());
+    TestDirectory directory;
+    directory.Write(L"a.txt", text);
+    const FileConverter converter;
+
+    EXPECT_TRUE(converter.InsertUtf8Header(directory.Path(L"a.txt")));
+    EXPECT_TRUE(directory.Read(L"a.txt") == marked);
+    EXPECT_TRUE(converter.RemoveUtf8Header(directory.Path(L"a.txt")));
+    EXPECT_TRUE(directory.Read(L"a.txt") == text);
+}
+
 TEST(ByteOrderMark, MissingFilesFail)
 {
     TestDirectory directory;
