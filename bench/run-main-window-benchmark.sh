@@ -24,13 +24,15 @@ for ((folder = 0; folder < folders; folder++)); do
   done
 done
 
-# 4 KiB of Korean text in code page 949 ("가나다라 " repeated), once per file to convert.
-mkdir -p "$work/convert" "$work/iconv"
+# 4 KiB of Korean text in code page 949 ("가나다라 " repeated), once per file to convert, in
+# folders of 100 as in the tree.
 printf '\xb0\xa1\xb3\xaa\xb4\xd9\xb6\xf3 %.0s' $(seq 455) | head -c 4096 >"$work/sample.txt"
 for ((file = 0; file < converted; file++)); do
-  cp "$work/sample.txt" "$work/convert/text$file.txt"
+  folder="$work/convert/d$((file / 100))"
+  mkdir -p "$folder"
+  cp "$work/sample.txt" "$folder/text$file.txt"
 done
-cp "$work/convert/"*.txt "$work/iconv/"
+cp -r "$work/convert" "$work/iconv"
 
 source scripts/session.sh
 start_display
@@ -39,13 +41,13 @@ wine "$program" "$(winepath -w "$work/tree")" "$(winepath -w "$work/convert")" 2
 stop_session
 
 start=$(date +%s%N)
-for file in "$work/iconv/"*.txt; do
+for file in "$work/iconv/"*/*.txt; do
   iconv -f CP949 -t UTF-8 "$file" >"$file.utf8" && mv "$file.utf8" "$file"
 done
 elapsed=$(($(date +%s%N) - start))
 awk -v ns="$elapsed" -v n="$converted" 'BEGIN { printf "iconv once per file: %d files in %.0f ms, %.0f files/s\n", n, ns / 1e6, n / (ns / 1e9) }'
 
-if ! cmp -s <(printf '\xef\xbb\xbf'; cat "$work/iconv/text0.txt") "$work/convert/text0.txt"; then
+if ! cmp -s <(printf '\xef\xbb\xbf'; cat "$work/iconv/d0/text0.txt") "$work/convert/d0/text0.txt"; then
   echo "run-main-window-benchmark: the window's output differs from iconv's" >&2
   exit 1
 fi

@@ -7,6 +7,7 @@
 
 #include "controls/portable/CellComparison.h"
 #include "controls/portable/ColumnSpec.h"
+#include "framework/win32/Application.h"
 
 namespace fennick {
 
@@ -170,6 +171,7 @@ bool ColumnListCtrl::CompareRows(const RowData& first, const RowData& second) co
 
 void ColumnListCtrl::OnColumnClick(const NMLISTVIEW& notification)
 {
+    WaitCursor wait; // a hundred thousand rows take a moment
     const int column = notification.iSubItem;
     SortByColumn(column, column == sortColumn_ ? !ascending_ : true);
 }

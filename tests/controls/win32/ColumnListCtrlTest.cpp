@@ -8,6 +8,7 @@
 
 #include "tests/controls/win32/AllocationCounter.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
+#include "tests/support/win32/ListDriving.h"
 
 namespace fennick {
 namespace {
@@ -70,6 +71,36 @@ TEST(ColumnListCtrl, HeaderClicksSortByNumberDateOrTextAndAlternateTheDirection)
 
         EXPECT_FALSE(list.SortByColumn(3, true));
         EXPECT_EQ(list.Header().SortColumn(), 0);
+    });
+}
+
+int SelectedRow(const ColumnListCtrl& list)
+{
+    return static_cast<int>(list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+// The list view keeps no rows of its own: what any reader asks it comes from the rows here.
+TEST(ColumnListCtrl, ClicksOnTheBoxAndTheSpaceBarTickRowsThatEveryReaderSees)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        ColumnListCtrl& list = dialog.list;
+        for (const wchar_t* name : {L"c", L"a", L"b"})
+            list.AddRow({name, L"1", L""});
+        EXPECT_EQ(list.Send(LVM_GETITEMCOUNT), 3);
+
+        testing::ClickCheckBox(list.Handle(), 1);
+        EXPECT_TRUE(list.GetCheck(1));
+        testing::PressSpaceOnRow(list.Handle(), 2);
+        EXPECT_EQ(testing::Ticks(list.Handle()), (std::vector<bool>{false, true, true}));
+        testing::ClickCheckBox(list.Handle(), 1);
+        EXPECT_EQ(testing::Ticks(list.Handle()), (std::vector<bool>{false, false, true}));
+
+        // Row "b" has the selection and the tick; both go with it to its sorted place.
+        ASSERT_EQ(SelectedRow(list), 2);
+        ASSERT_TRUE(list.SortByColumn(0, true));
+        EXPECT_EQ(testing::ColumnTexts(list.Handle(), 0), (Texts{L"a", L"b", L"c"}));
+        EXPECT_EQ(SelectedRow(list), 1);
+        EXPECT_EQ(testing::Ticks(list.Handle()), (std::vector<bool>{false, true, false}));
     });
 }
 

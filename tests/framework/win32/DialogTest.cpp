@@ -134,6 +134,31 @@ TEST(Dialog, BindsControlsOnceAndGivesThemTheirReflectedNotifications)
     EXPECT_EQ(dialog.button.Handle(), nullptr);
 }
 
+// The object lives in the window's user data, which must be free, and gives the window back
+// its own procedure when it goes before the window.
+TEST(Window, BindsOnlyAWindowWhoseUserDataIsFreeAndLetsItGo)
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"글", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    const LONG_PTR ownProcedure = GetWindowLongPtrW(window, GWLP_WNDPROC);
+    {
+        ProbeControl bound;
+        ASSERT_TRUE(bound.Attach(window));
+        EXPECT_EQ(Window::FromHandle(window), &bound);
+        ProbeControl second;
+        EXPECT_FALSE(second.Attach(window));
+        EXPECT_EQ(WindowText(window), L"글"); // the window's own handling still answers
+    }
+    EXPECT_EQ(Window::FromHandle(window), nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), ownProcedure);
+
+    SetWindowLongPtrW(window, GWLP_USERDATA, 1);
+    ProbeControl late;
+    EXPECT_FALSE(late.Attach(window));
+    EXPECT_EQ(Window::FromHandle(window), nullptr);
+    DestroyWindow(window);
+}
+
 TEST(Dialog, EscapeAndTheCloseBoxEndItAsCancelWithoutSavingTexts)
 {
     for (const bool closeBox : {false, true}) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/win32/MessageBox.h"
+#include "tests/support/win32/ListDriving.h"
 
 namespace fennick::testing {
 
@@ -36,14 +37,6 @@ bool Exists(const std::wstring& path);
 
 // Sends the window a drop of these paths, in this order, made the way the shell makes it.
 void DropPaths(HWND window, const std::vector<std::wstring>& paths);
-
-// What a list shows: one column's texts, and the rows' check boxes.
-std::vector<std::wstring> ColumnTexts(HWND list, int column);
-std::vector<bool> Ticks(HWND list);
-
-// Clicks a row of a list on its check box, or on the middle of one of its cells.
-void ClickCheckBox(HWND list, int row);
-void ClickCell(HWND list, int row, int column);
 
 // Answers the message boxes in turn with the given answers and records what they said; a box
 // beyond the answers fails the test. The boxes go back to failing every test at the end.

@@ -192,20 +192,27 @@ TEST(MainDialogFiles, ClicksBesideAnExtensionRowsCheckBox)
     EXPECT_EQ(boxAfterKeyClick, (TickStates{false, false}));
 }
 
-TEST(MainDialogFiles, TickingAFileRowByItsCheckBoxCountsInTheStatusLine)
+TEST(MainDialogFiles, TickingByACheckBoxOrTheSpaceBarCountsInTheStatusLine)
 {
     ScratchFolder scratch;
     const Texts dropped{scratch.Write(L"a.txt", "x"), scratch.Write(L"b.txt", "x")};
-    std::wstring afterTick, afterUntick;
+    std::wstring afterTick, afterUntick, afterSpace;
+    TickStates afterSpaceOnExtension;
     RunMainDialog([&](HWND window) {
         DropPaths(window, dropped);
         testing::ClickCheckBox(FileList(window), 1);
         afterTick = ChildText(window, IDC_STATUS_LINE);
         testing::ClickCheckBox(FileList(window), 1);
         afterUntick = ChildText(window, IDC_STATUS_LINE);
+        testing::PressSpaceOnRow(FileList(window), 0);
+        afterSpace = ChildText(window, IDC_STATUS_LINE);
+        testing::PressSpaceOnRow(ExtensionList(window), 0);
+        afterSpaceOnExtension = Ticks(FileList(window));
     });
     EXPECT_EQ(afterTick, L"등록된 파일 : 2 개, 선택된 파일 : 1 개");
     EXPECT_EQ(afterUntick, L"등록된 파일 : 2 개, 선택된 파일 : 0 개");
+    EXPECT_EQ(afterSpace, L"등록된 파일 : 2 개, 선택된 파일 : 1 개");
+    EXPECT_EQ(afterSpaceOnExtension, (TickStates{true, true}));
 }
 
 TEST(MainDialogFiles, FileErrorsAreReportedInABoxWhileTheWindowLives)

@@ -57,25 +57,6 @@ COLORREF StaticTextColour(HWND dialog, HWND control)
     return colour;
 }
 
-void MovePointer(HWND window, int x, int y)
-{
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    HWND target = GetCapture() != nullptr ? GetCapture() : window;
-    ScreenToClient(target, &point);
-    SendMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-}
-
-void ClickAt(HWND window, int x, int y)
-{
-    MovePointer(window, x, y);
-    const LPARAM point = MAKELPARAM(x, y);
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageW(window, WM_LBUTTONUP, 0, point);
-    PumpMessages();
-}
-
 bool SaveScreenshot(HWND window, const std::wstring& name)
 {
     const wchar_t* folder = _wgetenv(L"FENNICK_SCREENSHOT_DIR");
