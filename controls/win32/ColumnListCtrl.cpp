@@ -59,6 +59,10 @@ bool ColumnListCtrl::OnReflectedMessage(UINT message, WPARAM, LPARAM lParam, LRE
         OnColumnClick(*reinterpret_cast<const NMLISTVIEW*>(lParam));
         result = 0;
         return true;
+    case LVN_ODFINDITEMW:
+        result = FindRow(reinterpret_cast<const NMLVFINDITEMW*>(lParam)->lvfi,
+                         reinterpret_cast<const NMLVFINDITEMW*>(lParam)->iStart);
+        return true;
     // Ticked here, and then left to the parent, which sees the new tick.
     case NM_CLICK:
         OnClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
@@ -189,6 +193,30 @@ void ColumnListCtrl::OnGetDispInfo(NMLVDISPINFOW& request) const
         item.state = (item.state & ~LVIS_STATEIMAGEMASK) | (row.checked ? kChecked : kUnchecked);
         item.stateMask |= LVIS_STATEIMAGEMASK;
     }
+}
+
+// Typing on the list: the next row, from `start` on and then from the top when asked to wrap,
+// whose first text is the typed one (case ignored), or begins with it.
+int ColumnListCtrl::FindRow(const LVFINDINFOW& find, int start) const
+{
+    if ((find.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.psz == nullptr)
+        return -1;
+    const int typedLength = lstrlenW(find.psz);
+    const auto matches = [&](const std::wstring& text) {
+        const int length = (find.flags & LVFI_PARTIAL) != 0 ? std::min(typedLength, static_cast<int>(text.size()))
+                                                             : static_cast<int>(text.size());
+        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, find.psz,
+                              typedLength) == CSTR_EQUAL;
+    };
+    const int count = RowCount();
+    const int first = std::clamp(start, 0, count);
+    const int searched = (find.flags & LVFI_WRAP) != 0 ? count : count - first;
+    for (int step = 0; step < searched; ++step) {
+        const int row = (first + step) % count;
+        if (matches(rows_[static_cast<size_t>(row)].texts[0]))
+            return row;
+    }
+    return -1;
 }
 
 void ColumnListCtrl::OnClick(const NMITEMACTIVATE& click)

@@ -57,6 +57,7 @@ private:
     bool CompareRows(const RowData& first, const RowData& second) const;
     void OnColumnClick(const NMLISTVIEW& notification);
     void OnGetDispInfo(NMLVDISPINFOW& request) const;
+    int FindRow(const LVFINDINFOW& find, int start) const;
     void OnClick(const NMITEMACTIVATE& click);
     void OnKeyDown(const NMLVKEYDOWN& key);
     void SyncItemCount();

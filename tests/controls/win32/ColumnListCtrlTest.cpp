@@ -80,7 +80,7 @@ int SelectedRow(const ColumnListCtrl& list)
 }
 
 // The list view keeps no rows of its own: what any reader asks it comes from the rows here.
-TEST(ColumnListCtrl, ClicksOnTheBoxAndTheSpaceBarTickRowsThatEveryReaderSees)
+TEST(ColumnListCtrl, BoxClicksTheSpaceBarAndTypingWorkOnRowsTheListViewDoesNotHold)
 {
     RunProbe([](ControlsProbeDialog& dialog) {
         ColumnListCtrl& list = dialog.list;
@@ -101,6 +101,10 @@ TEST(ColumnListCtrl, ClicksOnTheBoxAndTheSpaceBarTickRowsThatEveryReaderSees)
         EXPECT_EQ(testing::ColumnTexts(list.Handle(), 0), (Texts{L"a", L"b", L"c"}));
         EXPECT_EQ(SelectedRow(list), 1);
         EXPECT_EQ(testing::Ticks(list.Handle()), (std::vector<bool>{false, true, false}));
+
+        // Typing a row's first letter, whatever its case, moves the focus there.
+        list.Send(WM_CHAR, L'C', 1); // a repeat count of one, as a key press has
+        EXPECT_EQ(list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 2);
     });
 }
 
