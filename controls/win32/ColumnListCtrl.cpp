@@ -49,8 +49,7 @@ bool ColumnListCtrl::OnReflectedMessage(UINT message, WPARAM, LPARAM lParam, LRE
 {
     if (message != WM_NOTIFY)
         return false;
-    auto* notification = reinterpret_cast<NMHDR*>(lParam);
-    switch (notification->code) {
+    switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
     case LVN_GETDISPINFOW:
         OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
         result = 0;
@@ -59,10 +58,11 @@ bool ColumnListCtrl::OnReflectedMessage(UINT message, WPARAM, LPARAM lParam, LRE
         OnColumnClick(*reinterpret_cast<const NMLISTVIEW*>(lParam));
         result = 0;
         return true;
-    case LVN_ODFINDITEMW:
-        result = FindRow(reinterpret_cast<const NMLVFINDITEMW*>(lParam)->lvfi,
-                         reinterpret_cast<const NMLVFINDITEMW*>(lParam)->iStart);
+    case LVN_ODFINDITEMW: {
+        const auto& request = *reinterpret_cast<const NMLVFINDITEMW*>(lParam);
+        result = FindRow(request.lvfi, request.iStart);
         return true;
+    }
     // Ticked here, and then left to the parent, which sees the new tick.
     case NM_CLICK:
         OnClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
