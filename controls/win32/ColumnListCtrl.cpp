@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <numeric>
+#include <utility>
 
 #include "controls/portable/CellComparison.h"
 #include "controls/portable/ColumnSpec.h"
@@ -131,25 +131,14 @@ bool ColumnListCtrl::SortByColumn(int column, bool ascending)
     ascending_ = ascending;
     header_.SetSortArrow(column, ascending);
 
-    // Rows keep their selection through the sort, as they would in a list that held them.
-    std::vector<size_t> order(rows_.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [this](size_t first, size_t second) { return CompareRows(rows_[first], rows_[second]); });
-    const std::vector<bool> selectedBefore = SelectedRows();
-    const int focusedBefore = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    std::vector<RowData> sorted;
-    sorted.reserve(rows_.size());
-    std::vector<bool> selected(rows_.size());
-    int focused = -1;
-    for (size_t position = 0; position < order.size(); ++position) {
-        sorted.push_back(std::move(rows_[order[position]]));
-        selected[position] = selectedBefore[order[position]];
-        if (static_cast<int>(order[position]) == focusedBefore)
-            focused = static_cast<int>(position);
-    }
-    rows_ = std::move(sorted);
-    SelectRows(selected, focused);
+    // Rows take their selection and focus with them, as in a list that held them.
+    for (int row = -1; (row = NextRow(row, LVNI_SELECTED)) >= 0;)
+        rows_[static_cast<size_t>(row)].listState |= LVIS_SELECTED;
+    if (const int focused = FocusedRow(); focused >= 0)
+        rows_[static_cast<size_t>(focused)].listState |= LVIS_FOCUSED;
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [this](const RowData& first, const RowData& second) { return CompareRows(first, second); });
+    RestoreListStates();
     InvalidateRect(Handle(), nullptr, FALSE);
     return true;
 }
@@ -233,8 +222,7 @@ void ColumnListCtrl::OnKeyDown(const NMLVKEYDOWN& key)
 {
     if (key.wVKey != VK_SPACE)
         return;
-    const int focused = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (focused >= 0)
+    if (const int focused = FocusedRow(); focused >= 0)
         SetCheck(focused, !GetCheck(focused));
 }
 
@@ -253,28 +241,27 @@ void ColumnListCtrl::RedrawRowIfShown(int row)
         Send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
 }
 
-std::vector<bool> ColumnListCtrl::SelectedRows() const
+int ColumnListCtrl::FocusedRow() const
 {
-    std::vector<bool> selected(rows_.size());
-    for (int row = -1; (row = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0;) {
-        if (row >= RowCount())
-            break;
-        selected[static_cast<size_t>(row)] = true;
-    }
-    return selected;
+    return NextRow(-1, LVNI_FOCUSED);
 }
 
-void ColumnListCtrl::SelectRows(const std::vector<bool>& selected, int focused)
+// The next row after `row` (or the first, from -1) in the given list-view state; -1 at the end.
+int ColumnListCtrl::NextRow(int row, UINT state) const
+{
+    const int next = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(row), state));
+    return next < RowCount() ? next : -1;
+}
+
+void ColumnListCtrl::RestoreListStates()
 {
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-    for (size_t row = 0; row < selected.size(); ++row) {
-        const UINT state = (selected[row] ? LVIS_SELECTED : 0) | (static_cast<int>(row) == focused ? LVIS_FOCUSED : 0);
-        if (state == 0)
+    for (size_t row = 0; row < rows_.size(); ++row) {
+        if (rows_[row].listState == 0)
             continue;
-        item.stateMask = state;
-        item.state = state;
+        item.stateMask = item.state = std::exchange(rows_[row].listState, 0);
         Send(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
     }
 }

@@ -39,6 +39,7 @@ public:
     bool DeleteAllRows();
     bool SortByColumn(int column, bool ascending);
     int RowCount() const { return static_cast<int>(rows_.size()); }
+    int FocusedRow() const; // -1 when no row has the focus
     bool GetCheck(int row) const;
     void SetCheck(int row, bool checked);
     SortHeaderCtrl& Header() { return header_; }
@@ -52,6 +53,7 @@ private:
     struct RowData {
         std::vector<std::wstring> texts; // one per column
         bool checked = false;
+        UINT listState = 0; // selection and focus, carried only while the rows are sorted
     };
 
     bool CompareRows(const RowData& first, const RowData& second) const;
@@ -62,8 +64,8 @@ private:
     void OnKeyDown(const NMLVKEYDOWN& key);
     void SyncItemCount();
     void RedrawRowIfShown(int row);
-    std::vector<bool> SelectedRows() const;
-    void SelectRows(const std::vector<bool>& selected, int focused);
+    int NextRow(int row, UINT state) const;
+    void RestoreListStates();
 
     SortHeaderCtrl header_;
     std::vector<RowData> rows_;

@@ -213,7 +213,8 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             OnClickFileList(notification, &result);
             return result;
         }
-        if (notification->code == LVN_KEYDOWN) {
+        if ((notification->idFrom == IDC_FILE_LIST || notification->idFrom == IDC_EXTENSION_LIST) &&
+            notification->code == LVN_KEYDOWN) {
             OnListKeyDown(*reinterpret_cast<const NMLVKEYDOWN*>(lParam));
             return 0;
         }

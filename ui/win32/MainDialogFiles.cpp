@@ -180,8 +180,8 @@ void MainDialog::OnListKeyDown(const NMLVKEYDOWN& key)
         UpdateStatusLine();
         return;
     }
-    const int focused = static_cast<int>(extensionList_.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (key.hdr.idFrom == IDC_EXTENSION_LIST && focused >= 0)
+    const int focused = extensionList_.FocusedRow();
+    if (focused >= 0)
         OnExtensionRowToggled(focused);
 }
 
