@@ -4,9 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/portable/BatchRuns.h"
 #include "ui/portable/CollectionSummary.h"
-#include "ui/portable/CollectionTexts.h"
 #include "ui/portable/ExtensionKey.h"
 
 namespace fennick {
@@ -44,14 +42,6 @@ TEST(ExtensionRulesTest, SummaryShowsAndCountsTheFilesNotExcludedInUtf16KeyOrder
         {L".HTML", 1}, {L".TXT", 1}, {L".gz", 1}, {L".php", 1}, {L".txt", 2}, {L".\U0001F600", 1}, {L".\uFF21", 1},
         {L"없음", 1}};
     EXPECT_EQ(std::vector(summary.extensions.begin(), summary.extensions.end()), expected);
-}
-
-TEST(ExtensionRulesTest, TextsCarryTheCounts)
-{
-    EXPECT_EQ(StatusLineText(100000, 2345), L"등록된 파일 : 100000 개, 선택된 파일 : 2345 개");
-    EXPECT_EQ(ExtensionGroupTitle(12), L"확장자 : 총 12개");
-    EXPECT_EQ(RemovedHeaderSummary(0), L"총 0 개의 파일에 대해서 BOM 을 제거하였습니다.");
-    EXPECT_EQ(InsertedHeaderSummary(2), L"총 2 개의 파일에 대해서 BOM 을 추가하였습니다.");
 }
 
 } // namespace

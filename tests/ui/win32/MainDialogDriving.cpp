@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -14,7 +13,6 @@
 #include "tests/support/win32/ModalDriver.h"
 #include "tests/ui/win32/TestApplication.h"
 #include "ui/win32/MainDialog.h"
-#include "tests/ui/win32/WindowProbe.h"
 
 namespace fennick::testing {
 
@@ -109,10 +107,6 @@ ScriptedBoxes::~ScriptedBoxes()
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " answers left over";
     SetMessageBoxHandler(std::move(previous_));
 }
-
-} // namespace fennick::testing
-
-namespace fennick::testing {
 
 void RunMainDialog(const std::function<void(HWND window)>& script)
 {

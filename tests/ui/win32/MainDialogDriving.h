@@ -38,8 +38,7 @@ bool Exists(const std::wstring& path);
 // Sends the window a drop of these paths, in this order, made the way the shell makes it.
 void DropPaths(HWND window, const std::vector<std::wstring>& paths);
 
-// Answers the message boxes in turn with the given answers and records what they said; a box
-// beyond the answers fails the test. The boxes go back to failing every test at the end.
+// Answers the message boxes in turn and records them; a box beyond the answers fails the test.
 class ScriptedBoxes {
 public:
     explicit ScriptedBoxes(std::vector<int> answers = {});
@@ -47,7 +46,6 @@ public:
     ScriptedBoxes(const ScriptedBoxes&) = delete;
     ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
 
-    void Answer(int answer) { answers_.push_back(answer); }
     const std::vector<MessageBoxRequest>& Shown() const { return shown_; }
 
 private:
@@ -55,10 +53,6 @@ private:
     std::vector<MessageBoxRequest> shown_;
     MessageBoxHandler previous_;
 };
-
-} // namespace fennick::testing
-
-namespace fennick::testing {
 
 // Opens the real main window, runs the script on it once it is up, and closes it with "종료".
 void RunMainDialog(const std::function<void(HWND window)>& script);

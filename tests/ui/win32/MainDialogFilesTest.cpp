@@ -23,9 +23,6 @@ using testing::Ticks;
 using Texts = std::vector<std::wstring>;
 using TickStates = std::vector<bool>;
 
-constexpr wchar_t kFolderQuestion[] =
-    L"선택하신 항목 중에 1개 이상의 폴더가 포함되어 있습니다.\n\n하위 폴더의 파일을 검색하여 목록에 추가하시겠습니까?";
-
 HWND FileList(HWND window) { return GetDlgItem(window, IDC_FILE_LIST); }
 HWND ExtensionList(HWND window) { return GetDlgItem(window, IDC_EXTENSION_LIST); }
 
@@ -57,8 +54,6 @@ TEST(MainDialogFiles, DroppedFilesComeFirstThenEachFolderTreeDepthFirstWhenTheUs
     });
 
     ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].text, kFolderQuestion);
-    EXPECT_EQ(boxes.Shown()[0].caption, L"질문");
     EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(paths, (Texts{loose, other, scratch.PathOf(L"tree\\top.txt"), scratch.PathOf(L"tree\\sub\\b.TXT"),
                             scratch.PathOf(L"tree\\sub\\deeper\\README")}));
@@ -143,76 +138,49 @@ TEST(MainDialogFiles, ExclusionHidesByTextInsideItAndClearingForgetsEverything)
     EXPECT_EQ(clearedStatus, L"등록된 파일 : 0 개, 선택된 파일 : 0 개");
 }
 
-TEST(MainDialogFiles, AnExtensionRowsCheckBoxTicksItsFilesWhateverTheirCase)
+TEST(MainDialogFiles, TicksByExtensionRowCheckBoxKeySpaceBarAndFileRowCountInTheStatusLine)
 {
     ScratchFolder scratch;
-    const Texts dropped{scratch.Write(L"a.txt", "x"), scratch.Write(L"b.TXT", "x"), scratch.Write(L"c.md", "x")};
-    TickStates afterTick, boxAfterTick, afterUntick, boxAfterUntick;
-    std::wstring statusAfterTick, statusAfterUntick, typedExclusion;
+    const Texts dropped{scratch.Write(L"a.txt", "x"), scratch.Write(L"b.TXT", "x"), scratch.Write(L"c.md", "x"),
+                        scratch.Write(L"README", "x")};
+    std::vector<TickStates> files, extensionBoxes;
+    Texts statuses;
+    std::wstring typedExclusion;
     RunMainDialog([&](HWND window) {
+        const auto note = [&] {
+            files.push_back(Ticks(FileList(window)));
+            statuses.push_back(ChildText(window, IDC_STATUS_LINE));
+        };
         DropPaths(window, dropped);
-        SetDlgItemTextW(window, IDC_EXCLUSION_EDIT, L".md");  // typed, not applied
-        ASSERT_EQ(ColumnTexts(ExtensionList(window), 0), (Texts{L".TXT", L".md", L".txt"}));
+        SetDlgItemTextW(window, IDC_EXCLUSION_EDIT, L".md"); // typed, not applied
+        ASSERT_EQ(ColumnTexts(ExtensionList(window), 0), (Texts{L".TXT", L".md", L".txt", L"없음"}));
         testing::ClickCheckBox(ExtensionList(window), 2);
-        afterTick = Ticks(FileList(window));
-        boxAfterTick = Ticks(ExtensionList(window));
-        statusAfterTick = ChildText(window, IDC_STATUS_LINE);
+        note();
+        extensionBoxes.push_back(Ticks(ExtensionList(window)));
         testing::ClickCheckBox(ExtensionList(window), 2);
-        afterUntick = Ticks(FileList(window));
-        boxAfterUntick = Ticks(ExtensionList(window));
-        statusAfterUntick = ChildText(window, IDC_STATUS_LINE);
+        note();
+        testing::ClickCell(ExtensionList(window), 3, 1); // the count beside the key does nothing
+        testing::ClickCell(ExtensionList(window), 3, 0);
+        note();
+        extensionBoxes.push_back(Ticks(ExtensionList(window)));
+        testing::ClickCheckBox(FileList(window), 2);
+        testing::PressSpaceOnRow(FileList(window), 0);
+        note();
+        testing::PressSpaceOnRow(ExtensionList(window), 0);
+        note();
         typedExclusion = ChildText(window, IDC_EXCLUSION_EDIT);
     });
 
-    EXPECT_EQ(afterTick, (TickStates{true, true, false}));
-    EXPECT_EQ(boxAfterTick, (TickStates{false, false, true}));
-    EXPECT_EQ(statusAfterTick, L"등록된 파일 : 3 개, 선택된 파일 : 2 개");
-    EXPECT_EQ(afterUntick, (TickStates{false, false, false}));
-    EXPECT_EQ(boxAfterUntick, (TickStates{false, false, false}));
-    EXPECT_EQ(statusAfterUntick, L"등록된 파일 : 3 개, 선택된 파일 : 0 개");
+    EXPECT_EQ(files, (std::vector<TickStates>{{true, true, false, false},
+                                              {false, false, false, false},
+                                              {false, false, false, true},
+                                              {true, false, true, true},
+                                              {true, true, true, true}}));
+    EXPECT_EQ(extensionBoxes, (std::vector<TickStates>{{false, false, true, false}, {false, false, false, false}}));
+    EXPECT_EQ(statuses, (Texts{L"등록된 파일 : 4 개, 선택된 파일 : 2 개", L"등록된 파일 : 4 개, 선택된 파일 : 0 개",
+                               L"등록된 파일 : 4 개, 선택된 파일 : 1 개", L"등록된 파일 : 4 개, 선택된 파일 : 3 개",
+                               L"등록된 파일 : 4 개, 선택된 파일 : 4 개"}));
     EXPECT_EQ(typedExclusion, L".md");
-}
-
-TEST(MainDialogFiles, ClicksBesideAnExtensionRowsCheckBox)
-{
-    ScratchFolder scratch;
-    const Texts dropped{scratch.Write(L"a.txt", "x"), scratch.Write(L"README", "x")};
-    TickStates afterCountClick, afterKeyClick, boxAfterKeyClick;
-    RunMainDialog([&](HWND window) {
-        DropPaths(window, dropped);
-        testing::ClickCell(ExtensionList(window), 1, 1);  // the count of "없음"
-        afterCountClick = Ticks(FileList(window));
-        testing::ClickCell(ExtensionList(window), 1, 0);  // the key "없음" itself
-        afterKeyClick = Ticks(FileList(window));
-        boxAfterKeyClick = Ticks(ExtensionList(window));
-    });
-
-    EXPECT_EQ(afterCountClick, (TickStates{false, false}));
-    EXPECT_EQ(afterKeyClick, (TickStates{false, true}));
-    EXPECT_EQ(boxAfterKeyClick, (TickStates{false, false}));
-}
-
-TEST(MainDialogFiles, TickingByACheckBoxOrTheSpaceBarCountsInTheStatusLine)
-{
-    ScratchFolder scratch;
-    const Texts dropped{scratch.Write(L"a.txt", "x"), scratch.Write(L"b.txt", "x")};
-    std::wstring afterTick, afterUntick, afterSpace;
-    TickStates afterSpaceOnExtension;
-    RunMainDialog([&](HWND window) {
-        DropPaths(window, dropped);
-        testing::ClickCheckBox(FileList(window), 1);
-        afterTick = ChildText(window, IDC_STATUS_LINE);
-        testing::ClickCheckBox(FileList(window), 1);
-        afterUntick = ChildText(window, IDC_STATUS_LINE);
-        testing::PressSpaceOnRow(FileList(window), 0);
-        afterSpace = ChildText(window, IDC_STATUS_LINE);
-        testing::PressSpaceOnRow(ExtensionList(window), 0);
-        afterSpaceOnExtension = Ticks(FileList(window));
-    });
-    EXPECT_EQ(afterTick, L"등록된 파일 : 2 개, 선택된 파일 : 1 개");
-    EXPECT_EQ(afterUntick, L"등록된 파일 : 2 개, 선택된 파일 : 0 개");
-    EXPECT_EQ(afterSpace, L"등록된 파일 : 2 개, 선택된 파일 : 1 개");
-    EXPECT_EQ(afterSpaceOnExtension, (TickStates{true, true}));
 }
 
 TEST(MainDialogFiles, FileErrorsAreReportedInABoxWhileTheWindowLives)

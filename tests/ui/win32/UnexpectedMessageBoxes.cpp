@@ -5,8 +5,7 @@
 namespace fennick {
 namespace {
 
-// No window test expects a message box: one fails the test that caused it, answered at once
-// with Cancel, instead of waiting for a click that never comes.
+// A box no test scripted fails that test and is answered with Cancel instead of waiting for a click.
 class UnexpectedMessageBoxes : public ::testing::Environment {
 public:
     void SetUp() override
