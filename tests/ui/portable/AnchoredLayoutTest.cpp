@@ -32,26 +32,6 @@ TEST(AnchoredLayout, EachControlTakesItsShareOfTheChangeWithMatchingFlags)
     }
 }
 
-TEST(AnchoredLayout, OppositeChangesAndMinimisingRestoreEveryRectangleExactly)
-{
-    AnchoredLayout<int> layout;
-    layout.Start(531, 444);
-    layout.Add(0, {0, 0, 1, 1}, {11, 11, 381, 310});
-    layout.Add(1, {1, 1, 1, 0}, {389, 385, 132, 13});
-    layout.Add(2, {0.5, 0.25, 0.75, 0.1}, {3.0, 4.0, 50.0, 60.0});
-    const auto before = layout.Entries();
-
-    for (const auto& [width, height] : {std::pair{631, 544}, {531, 444}, {0, 0}, {531, 444}, {430, 300}, {531, 444}})
-        layout.Resize(width, height);
-
-    const auto& after = layout.Entries();
-    ASSERT_EQ(after.size(), before.size());
-    for (size_t i = 0; i < after.size(); ++i) {
-        EXPECT_DOUBLE_EQ(after[i].rect.left, before[i].rect.left) << "entry " << i;
-        EXPECT_DOUBLE_EQ(after[i].rect.height, before[i].rect.height) << "entry " << i;
-    }
-}
-
 TEST(AnchoredLayout, FractionsKeepTheirHalfPixelsAndTruncateTowardZeroPastTheOrigin)
 {
     AnchoredLayout<int> layout;

@@ -20,15 +20,6 @@ TEST(ExtensionRulesTest, KeyIsTheLastNamesTextFromItsLastDot)
         EXPECT_EQ(ExtensionKey(FileExtension(path)), key) << ::testing::PrintToString(std::wstring(path));
 }
 
-TEST(ExtensionRulesTest, ExclusionIsOneCaseSensitiveText)
-{
-    for (const wchar_t* hidden : {L".html", L".htm", L".h", L"."})
-        EXPECT_TRUE(IsExcluded(hidden, L"*.html;*php;"));
-    for (const wchar_t* shown : {L".php", L".HTML", L".txt", L""})
-        EXPECT_FALSE(IsExcluded(shown, L"*.html;*php;"));
-    EXPECT_FALSE(IsExcluded(L".txt", L""));
-}
-
 TEST(ExtensionRulesTest, SummaryShowsAndCountsTheFilesNotExcludedInUtf16KeyOrder)
 {
     // U+1F600 is a surrogate pair in UTF-16 and so sorts before U+FF21, unlike in code-point order.

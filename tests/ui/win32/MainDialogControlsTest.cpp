@@ -9,6 +9,7 @@
 #include "controls/win32/HyperlinkLabel.h"
 #include "framework/win32/DataExchange.h"
 #include "resources/resource.h"
+#include "tests/support/win32/ListDriving.h"
 #include "tests/support/win32/ModalDriver.h"
 #include "tests/ui/win32/TestApplication.h"
 #include "tests/ui/win32/WindowProbe.h"
@@ -25,21 +26,6 @@ using testing::StaticTextColour;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr COLORREF kHoverRed = RGB(255, 0, 0);
 constexpr COLORREF kVisitedDarkBlue = RGB(5, 34, 143);
-
-std::vector<std::wstring> FirstColumn(HWND list)
-{
-    std::vector<std::wstring> texts;
-    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        wchar_t text[260] = {};
-        LVITEMW item{};
-        item.pszText = text;
-        item.cchTextMax = 260;
-        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        texts.emplace_back(text);
-    }
-    return texts;
-}
 
 // The sort arrow read from the screen: up has its light base at the bottom, down its shadowed
 // base at the top.
@@ -80,11 +66,11 @@ TEST(MainDialog, HeaderClicksSortTheFileListUpThenDownWithTheArrowDrawn)
         HWND list = GetDlgItem(window, IDC_FILE_LIST);
         HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
         ClickHeaderItem(header, 0);
-        ascending = FirstColumn(list);
+        ascending = testing::ColumnTexts(list, 0);
         arrowUp = ArrowOf(header, 0);
         otherColumn = ArrowOf(header, 1);
         ClickHeaderItem(header, 0);
-        descending = FirstColumn(list);
+        descending = testing::ColumnTexts(list, 0);
         arrowDown = ArrowOf(header, 0);
         testing::SaveScreenshot(window, L"main-window-sorted");
         SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);

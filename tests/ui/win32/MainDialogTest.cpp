@@ -25,35 +25,6 @@ void Click(HWND dialog, int id)
     SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-int ColumnWidth(HWND dialog, int list, int column)
-{
-    return static_cast<int>(SendMessageW(GetDlgItem(dialog, list), LVM_GETCOLUMNWIDTH, column, 0));
-}
-
-TEST(MainDialog, OpensAcceptingDropsWithDpiScaledColumnsAndTheLinkOnOneLine)
-{
-    MainDialog dialog;
-    testing::TestApplication application(dialog);
-    LONG_PTR exStyle = 0;
-    int dotsPerInch = 0, fileColumn = 0, linkOverflow = 0;
-    DriveNextModal([&](HWND window) {
-        exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-        HDC dc = GetDC(window);
-        dotsPerInch = GetDeviceCaps(dc, LOGPIXELSX);
-        ReleaseDC(window, dc);
-        fileColumn = ColumnWidth(window, IDC_FILE_LIST, 0);
-        linkOverflow = testing::TextOverflow(GetDlgItem(window, IDC_HOME_PAGE_LINK));
-        EXPECT_TRUE(testing::SaveScreenshot(window, L"main-window"));
-        Click(window, IDC_EXIT);
-    });
-
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_TRUE(IsProcessDPIAware()) << "the manifest must declare the program DPI aware";
-    EXPECT_NE(exStyle & WS_EX_ACCEPTFILES, 0);
-    EXPECT_EQ(fileColumn, ScaleForDpi(380, dotsPerInch));
-    EXPECT_LE(linkOverflow, 0) << "the link does not fit on its line";
-}
-
 // Changes the window's frame so that its client area changes by (dx, dy).
 void ResizeClientBy(HWND window, int dx, int dy)
 {
@@ -82,13 +53,23 @@ bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b)
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const RECT& x, const RECT& y) { return Same(x, y); });
 }
 
-TEST(MainDialog, ControlsFollowTheWindowAndComeBackToTheirRectangles)
+TEST(MainDialog, OpensAcceptingDropsAndItsControlsFollowTheWindowAndComeBackToTheirRectangles)
 {
     MainDialog dialog;
     testing::TestApplication application(dialog);
+    LONG_PTR exStyle = 0;
+    int dotsPerInch = 0, fileColumn = 0, linkOverflow = 0;
     std::vector<RECT> original, restored, afterMinimising;
     RECT list{}, grownList{}, exit{}, movedExit{};
     DriveNextModal([&](HWND window) {
+        exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+        HDC dc = GetDC(window);
+        dotsPerInch = GetDeviceCaps(dc, LOGPIXELSX);
+        ReleaseDC(window, dc);
+        fileColumn = static_cast<int>(SendMessageW(GetDlgItem(window, IDC_FILE_LIST), LVM_GETCOLUMNWIDTH, 0, 0));
+        linkOverflow = testing::TextOverflow(GetDlgItem(window, IDC_HOME_PAGE_LINK));
+        EXPECT_TRUE(testing::SaveScreenshot(window, L"main-window"));
+
         original = ChildRects(window);
         list = testing::ChildRect(window, IDC_FILE_LIST);
         exit = testing::ChildRect(window, IDC_EXIT);
@@ -106,8 +87,12 @@ TEST(MainDialog, ControlsFollowTheWindowAndComeBackToTheirRectangles)
         afterMinimising = ChildRects(window);
         Click(window, IDC_EXIT);
     });
-    dialog.DoModal();
 
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(IsProcessDPIAware()) << "the manifest must declare the program DPI aware";
+    EXPECT_NE(exStyle & WS_EX_ACCEPTFILES, 0);
+    EXPECT_EQ(fileColumn, ScaleForDpi(380, dotsPerInch));
+    EXPECT_LE(linkOverflow, 0) << "the link does not fit on its line";
     EXPECT_TRUE(Same(grownList, {list.left, list.top, list.right + 100, list.bottom + 60}));
     EXPECT_TRUE(Same(movedExit, {exit.left + 100, exit.top + 60, exit.right + 100, exit.bottom + 60}));
     EXPECT_TRUE(SameRects(restored, original));

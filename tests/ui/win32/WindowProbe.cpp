@@ -68,43 +68,32 @@ bool SaveScreenshot(HWND window, const std::wstring& name)
 
     RECT bounds{};
     GetWindowRect(window, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
+    const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
     BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    header.biSizeImage = static_cast<DWORD>(stride * height);
-
+    header.biSize = sizeof(header), header.biWidth = width, header.biHeight = height;
+    header.biPlanes = 1, header.biBitCount = 24, header.biCompression = BI_RGB;
+    header.biSizeImage = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
     HDC windowDc = GetWindowDC(window);
     HDC memoryDc = CreateCompatibleDC(windowDc);
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header),
-                                      DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memoryDc, bitmap);
     BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
     GdiFlush();
 
     CreateDirectoryW(folder, nullptr);
     std::ofstream file(std::filesystem::path(folder) / (name + L".bmp"), std::ios::binary);
-    const BITMAPFILEHEADER fileHeader{0x4D42,
-                                      static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(header) +
-                                                         header.biSizeImage),
-                                      0, 0, sizeof(BITMAPFILEHEADER) + sizeof(header)};
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(header);
+    const BITMAPFILEHEADER fileHeader{0x4D42, offset + header.biSizeImage, 0, 0, offset};
     file.write(reinterpret_cast<const char*>(&fileHeader), sizeof(fileHeader));
     file.write(reinterpret_cast<const char*>(&header), sizeof(header));
     file.write(static_cast<const char*>(bits), header.biSizeImage);
-    const bool written = file.good();
 
     SelectObject(memoryDc, previous);
     DeleteObject(bitmap);
     DeleteDC(memoryDc);
     ReleaseDC(window, windowDc);
-    return written;
+    return file.good();
 }
 
 } // namespace fennick::testing

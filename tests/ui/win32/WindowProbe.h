@@ -22,9 +22,8 @@ COLORREF ClientPixel(HWND window, int x, int y);
 // The text colour a dialog gives `control` when asked for its static-control colours.
 COLORREF StaticTextColour(HWND dialog, HWND control);
 
-// Saves the window as it is on the screen as <name>.bmp in the folder named by the
-// environment variable FENNICK_SCREENSHOT_DIR (nothing is saved without it). Returns false only
-// when the folder is named but the picture could not be written.
+// Saves the window as <name>.bmp in the folder FENNICK_SCREENSHOT_DIR names, if it names one;
+// false when that fails.
 bool SaveScreenshot(HWND window, const std::wstring& name);
 
 } // namespace fennick::testing
