@@ -10,14 +10,6 @@ namespace {
 constexpr std::wstring_view kText = L"ASCII 코드로  작성된\t문서파일의 UTF-8로 변환합니다.";
 // Words start at 0, 6, 11, 15, 21 and 28; the text is 34 characters long.
 
-TEST(WordBreak, SeparatorsAreWhiteSpaceOnlyNotPunctuationOrHangul)
-{
-    for (const wchar_t c : {L' ', L'\t', L'\r', L'\n'})
-        EXPECT_TRUE(IsWordSeparator(c)) << static_cast<int>(c);
-    for (const wchar_t c : {L'-', L'.', L'/', L'코', L'A', L'\0'})
-        EXPECT_FALSE(IsWordSeparator(c)) << static_cast<int>(c);
-}
-
 TEST(WordBreak, NextWordStartSkipsTheRestOfTheWordAndTheSeparatorsAfterIt)
 {
     EXPECT_EQ(NextWordStart(kText, 0), 6u);
