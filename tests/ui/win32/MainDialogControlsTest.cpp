@@ -140,7 +140,6 @@ TEST(MainDialog, AboutButtonOpensTheUsageDialogWithItsWrappedReadOnlyDescription
     testing::TestApplication application(dialog);
     std::wstring description, afterTyping;
     std::vector<wchar_t> charactersBeforeBreaks;
-    bool stillOpenAfterClick = false;
     int linkOverflow = 0;
     DriveNextModal([&](HWND window) {
         DriveNextModal([&](HWND usage) {
@@ -158,7 +157,6 @@ TEST(MainDialog, AboutButtonOpensTheUsageDialogWithItsWrappedReadOnlyDescription
             linkOverflow = testing::TextOverflow(link);
             EXPECT_TRUE(testing::SaveScreenshot(usage, L"usage-dialog"));
             ClickAt(link, 2, 2);
-            stillOpenAfterClick = IsWindowVisible(usage) != FALSE;
             SendMessageW(GetDlgItem(usage, IDOK), BM_CLICK, 0, 0);
         });
         SendMessageW(GetDlgItem(window, IDC_ABOUT), BM_CLICK, 0, 0);
@@ -171,7 +169,6 @@ TEST(MainDialog, AboutButtonOpensTheUsageDialogWithItsWrappedReadOnlyDescription
     for (const wchar_t c : charactersBeforeBreaks)
         EXPECT_EQ(c, L' ') << "a line broke inside a word";
     EXPECT_LE(linkOverflow, 0) << "the link does not fit on its line";
-    EXPECT_TRUE(stillOpenAfterClick);
     EXPECT_EQ(links.opened, (std::vector<std::wstring>{L"" FENNICK_USAGE_PAGE_URL}));
 }
 

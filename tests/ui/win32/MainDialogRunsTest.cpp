@@ -84,16 +84,22 @@ TEST(MainDialogRuns, ConvertingWithBackupsGoesOnPastFilesThatFail)
     EXPECT_EQ(ReadBytes(unticked), kAnsi);
 }
 
-TEST(MainDialogRuns, ConvertingAgainSkipsRowsWithAResultUntilTheResultsAreCleared)
+TEST(MainDialogRuns, ConvertingWhenCancelledOrAgainLeavesFilesAloneUntilTheResultsAreCleared)
 {
     ScratchFolder scratch;
     const std::wstring file = scratch.Write(L"a.txt", kAnsi);
-    ScriptedBoxes boxes({IDNO, IDOK, IDNO, IDOK, IDNO, IDOK});
-    std::string afterSkippedRun;
-    Texts resultsAfterClearing;
+    ScriptedBoxes boxes({IDCANCEL, IDNO, IDOK, IDNO, IDOK, IDNO, IDOK});
+    std::string afterCancelling, afterSkippedRun;
+    Texts resultsAfterCancelling, resultsAfterClearing;
     RunMainDialog([&](HWND window) {
+        Press(window, IDC_CONVERT);
         DropPaths(window, {file});
+        Press(window, IDC_CONVERT);
+        EXPECT_TRUE(boxes.Shown().empty()) << "nothing ticked, nothing asked";
         TickAllRows(window);
+        Press(window, IDC_CONVERT);
+        afterCancelling = ReadBytes(file);
+        resultsAfterCancelling = ColumnTexts(FileList(window), 1);
         Press(window, IDC_CONVERT);
         scratch.Write(L"a.txt", kAnsi);
         Press(window, IDC_CONVERT);
@@ -103,31 +109,13 @@ TEST(MainDialogRuns, ConvertingAgainSkipsRowsWithAResultUntilTheResultsAreCleare
         Press(window, IDC_CONVERT);
     });
 
-    EXPECT_EQ(boxes.Shown().size(), 6u) << "each run asks and sums up, even with nothing to do";
+    EXPECT_EQ(boxes.Shown().size(), 7u) << "each run asks and sums up, even with nothing to do";
+    EXPECT_EQ(afterCancelling, kAnsi);
+    EXPECT_EQ(resultsAfterCancelling, (Texts{L""}));
     EXPECT_EQ(afterSkippedRun, kAnsi);
     EXPECT_EQ(resultsAfterClearing, (Texts{L""}));
     EXPECT_EQ(ReadBytes(file), kConverted);
     EXPECT_FALSE(testing::Exists(file + L".bak"));
-}
-
-TEST(MainDialogRuns, NoTickedRowsAsksNothingAndCancellingTheBackupQuestionRunsNothing)
-{
-    ScratchFolder scratch;
-    const std::wstring file = scratch.Write(L"a.txt", kAnsi);
-    ScriptedBoxes boxes({IDCANCEL});
-    Texts results;
-    RunMainDialog([&](HWND window) {
-        Press(window, IDC_CONVERT);
-        DropPaths(window, {file});
-        Press(window, IDC_CONVERT);
-        EXPECT_TRUE(boxes.Shown().empty());
-        TickAllRows(window);
-        Press(window, IDC_CONVERT);
-        results = ColumnTexts(FileList(window), 1);
-    });
-    EXPECT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(results, (Texts{L""}));
-    EXPECT_EQ(ReadBytes(file), kAnsi);
 }
 
 TEST(MainDialogRuns, HeaderRunsCountTheirSuccessesAndRedoFinishedRows)

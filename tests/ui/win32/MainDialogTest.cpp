@@ -99,41 +99,6 @@ TEST(MainDialog, OpensAcceptingDropsAndItsControlsFollowTheWindowAndComeBackToTh
     EXPECT_TRUE(SameRects(afterMinimising, original));
 }
 
-struct CloseCase {
-    const char* how;
-    void (*close)(HWND window);
-    INT_PTR result;
-    const wchar_t* exclusionReadBack;
-};
-
-// Posted keys, so that the modal loop's dialog manager turns them into IDOK and IDCANCEL.
-void PostKeyToTheExclusionField(HWND window, WPARAM key)
-{
-    HWND edit = GetDlgItem(window, IDC_EXCLUSION_EDIT);
-    SetFocus(edit);
-    PostMessageW(edit, WM_KEYDOWN, key, 0);
-}
-
-TEST(MainDialog, OnlyEnterReadsTheTextsBackWhenItCloses)
-{
-    const CloseCase cases[] = {
-        {"exit button", [](HWND window) { Click(window, IDC_EXIT); }, IDCANCEL, L""},
-        {"close box", [](HWND window) { SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL, L""},
-        {"Escape", [](HWND window) { PostKeyToTheExclusionField(window, VK_ESCAPE); }, IDCANCEL, L""},
-        {"Enter", [](HWND window) { PostKeyToTheExclusionField(window, VK_RETURN); }, IDOK, L"*.html;*php;"},
-    };
-    for (const CloseCase& c : cases) {
-        MainDialog dialog;
-        testing::TestApplication application(dialog);
-        DriveNextModal([&](HWND window) {
-            SetDlgItemTextW(window, IDC_EXCLUSION_EDIT, L"*.html;*php;");
-            c.close(window);
-        });
-        EXPECT_EQ(dialog.DoModal(), c.result) << c.how;
-        EXPECT_EQ(dialog.ExclusionList, c.exclusionReadBack) << c.how;
-    }
-}
-
 TEST(MainDialog, SystemMenuEntryOpensTheAboutBoxEachTime)
 {
     MainDialog dialog;
