@@ -9,8 +9,8 @@
 #include "controls/win32/HyperlinkLabel.h"
 #include "framework/win32/DataExchange.h"
 #include "resources/resource.h"
-#include "tests/support/win32/ListDriving.h"
 #include "tests/support/win32/ModalDriver.h"
+#include "tests/ui/win32/MainDialogDriving.h"
 #include "tests/ui/win32/TestApplication.h"
 #include "tests/ui/win32/WindowProbe.h"
 #include "ui/win32/MainDialog.h"
@@ -21,6 +21,7 @@ namespace {
 using testing::ClickAt;
 using testing::ClientPixel;
 using testing::DriveNextModal;
+using testing::RunMainDialog;
 using testing::StaticTextColour;
 
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
@@ -73,7 +74,7 @@ TEST(MainDialog, HeaderClicksSortTheFileListUpThenDownWithTheArrowDrawn)
         descending = testing::ColumnTexts(list, 0);
         arrowDown = ArrowOf(header, 0);
         testing::SaveScreenshot(window, L"main-window-sorted");
-        SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+        testing::Press(window, IDC_EXIT);
     });
     dialog.DoModal();
 
@@ -99,12 +100,10 @@ struct CapturedLinks {
 TEST(MainDialog, HomePageLinkIsBlueThenRedUnderThePointerAndDarkBlueOnceOpened)
 {
     CapturedLinks links;
-    MainDialog dialog;
-    testing::TestApplication application(dialog);
     COLORREF unvisited = 0, hovered = 0, left = 0, visited = 0, visitedHovered = 0;
     bool openAfterClick = false;
     HWND captureWhileHovered = nullptr, captureAfterLeaving = nullptr, link = nullptr;
-    DriveNextModal([&](HWND window) {
+    RunMainDialog([&](HWND window) {
         link = GetDlgItem(window, IDC_HOME_PAGE_LINK);
         unvisited = StaticTextColour(window, link);
         testing::MovePointer(link, 2, 2);
@@ -118,9 +117,7 @@ TEST(MainDialog, HomePageLinkIsBlueThenRedUnderThePointerAndDarkBlueOnceOpened)
         visitedHovered = StaticTextColour(window, link);
         testing::MovePointer(link, -20, -20);
         visited = StaticTextColour(window, link);
-        SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
     });
-    dialog.DoModal();
 
     EXPECT_EQ(unvisited, kLinkBlue);
     EXPECT_EQ(hovered, kHoverRed);
@@ -136,12 +133,10 @@ TEST(MainDialog, HomePageLinkIsBlueThenRedUnderThePointerAndDarkBlueOnceOpened)
 TEST(MainDialog, AboutButtonOpensTheUsageDialogWithItsWrappedReadOnlyDescriptionAndLink)
 {
     CapturedLinks links;
-    MainDialog dialog;
-    testing::TestApplication application(dialog);
     std::wstring description, afterTyping;
     std::vector<wchar_t> charactersBeforeBreaks;
     int linkOverflow = 0;
-    DriveNextModal([&](HWND window) {
+    RunMainDialog([&](HWND window) {
         DriveNextModal([&](HWND usage) {
             HWND edit = GetDlgItem(usage, IDC_DESCRIPTION);
             description = WindowText(edit);
@@ -157,12 +152,10 @@ TEST(MainDialog, AboutButtonOpensTheUsageDialogWithItsWrappedReadOnlyDescription
             linkOverflow = testing::TextOverflow(link);
             EXPECT_TRUE(testing::SaveScreenshot(usage, L"usage-dialog"));
             ClickAt(link, 2, 2);
-            SendMessageW(GetDlgItem(usage, IDOK), BM_CLICK, 0, 0);
+            testing::Press(usage, IDOK);
         });
-        SendMessageW(GetDlgItem(window, IDC_ABOUT), BM_CLICK, 0, 0);
-        SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+        testing::Press(window, IDC_ABOUT);
     });
-    dialog.DoModal();
 
     EXPECT_EQ(afterTyping, description);
     EXPECT_FALSE(charactersBeforeBreaks.empty()) << "the description did not wrap";

@@ -108,13 +108,18 @@ ScriptedBoxes::~ScriptedBoxes()
     SetMessageBoxHandler(std::move(previous_));
 }
 
+void Press(HWND window, int button)
+{
+    SendMessageW(GetDlgItem(window, button), BM_CLICK, 0, 0);
+}
+
 void RunMainDialog(const std::function<void(HWND window)>& script)
 {
     MainDialog dialog;
     TestApplication application(dialog);
     DriveNextModal([&](HWND window) {
         script(window);
-        SendMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+        Press(window, IDC_EXIT);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }

@@ -54,6 +54,9 @@ private:
     MessageBoxHandler previous_;
 };
 
+// Clicks one of the window's buttons.
+void Press(HWND window, int button);
+
 // Opens the real main window, runs the script on it once it is up, and closes it with "종료".
 void RunMainDialog(const std::function<void(HWND window)>& script);
 

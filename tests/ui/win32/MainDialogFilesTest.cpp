@@ -16,6 +16,7 @@ namespace {
 using testing::ChildText;
 using testing::ColumnTexts;
 using testing::DropPaths;
+using testing::Press;
 using testing::RunMainDialog;
 using testing::ScratchFolder;
 using testing::ScriptedBoxes;
@@ -25,11 +26,6 @@ using TickStates = std::vector<bool>;
 
 HWND FileList(HWND window) { return GetDlgItem(window, IDC_FILE_LIST); }
 HWND ExtensionList(HWND window) { return GetDlgItem(window, IDC_EXTENSION_LIST); }
-
-void Press(HWND window, int button)
-{
-    SendMessageW(GetDlgItem(window, button), BM_CLICK, 0, 0);
-}
 
 TEST(MainDialogFiles, DroppedFilesComeFirstThenEachFolderTreeDepthFirstWhenTheUserAgrees)
 {

@@ -15,6 +15,7 @@ namespace {
 using testing::ChildText;
 using testing::ColumnTexts;
 using testing::DropPaths;
+using testing::Press;
 using testing::ReadBytes;
 using testing::RunMainDialog;
 using testing::ScratchFolder;
@@ -31,11 +32,6 @@ constexpr wchar_t kConversionSummary[] =
     L"변환작업을 완료하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 직접 수정해주셔야 합니다.";
 
 HWND FileList(HWND window) { return GetDlgItem(window, IDC_FILE_LIST); }
-
-void Press(HWND window, int button)
-{
-    SendMessageW(GetDlgItem(window, button), BM_CLICK, 0, 0);
-}
 
 void TickAllRows(HWND window)
 {

@@ -9,21 +9,16 @@
 
 #include "resources/resource.h"
 #include "tests/support/win32/ModalDriver.h"
-#include "tests/ui/win32/TestApplication.h"
+#include "tests/ui/win32/MainDialogDriving.h"
 #include "tests/ui/win32/WindowProbe.h"
 #include "ui/portable/DisplayScaling.h"
-#include "ui/win32/MainDialog.h"
 
 namespace fennick {
 namespace {
 
 using testing::DriveNextModal;
 using testing::PumpMessages;
-
-void Click(HWND dialog, int id)
-{
-    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
+using testing::RunMainDialog;
 
 // Changes the window's frame so that its client area changes by (dx, dy).
 void ResizeClientBy(HWND window, int dx, int dy)
@@ -55,13 +50,11 @@ bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b)
 
 TEST(MainDialog, OpensAcceptingDropsAndItsControlsFollowTheWindowAndComeBackToTheirRectangles)
 {
-    MainDialog dialog;
-    testing::TestApplication application(dialog);
     LONG_PTR exStyle = 0;
     int dotsPerInch = 0, fileColumn = 0, linkOverflow = 0;
     std::vector<RECT> original, restored, afterMinimising;
     RECT list{}, grownList{}, exit{}, movedExit{};
-    DriveNextModal([&](HWND window) {
+    RunMainDialog([&](HWND window) {
         exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
         HDC dc = GetDC(window);
         dotsPerInch = GetDeviceCaps(dc, LOGPIXELSX);
@@ -85,10 +78,8 @@ TEST(MainDialog, OpensAcceptingDropsAndItsControlsFollowTheWindowAndComeBackToTh
         SendMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
         PumpMessages();
         afterMinimising = ChildRects(window);
-        Click(window, IDC_EXIT);
     });
 
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(IsProcessDPIAware()) << "the manifest must declare the program DPI aware";
     EXPECT_NE(exStyle & WS_EX_ACCEPTFILES, 0);
     EXPECT_EQ(fileColumn, ScaleForDpi(380, dotsPerInch));
@@ -101,12 +92,10 @@ TEST(MainDialog, OpensAcceptingDropsAndItsControlsFollowTheWindowAndComeBackToTh
 
 TEST(MainDialog, SystemMenuEntryOpensTheAboutBoxEachTime)
 {
-    MainDialog dialog;
-    testing::TestApplication application(dialog);
     UINT entryId = 0;
     std::vector<HWND> aboutOwners;
     HWND main = nullptr;
-    DriveNextModal([&](HWND window) {
+    RunMainDialog([&](HWND window) {
         main = window;
         HMENU menu = GetSystemMenu(window, FALSE);
         entryId = GetMenuItemID(menu, GetMenuItemCount(menu) - 1);
@@ -120,9 +109,7 @@ TEST(MainDialog, SystemMenuEntryOpensTheAboutBoxEachTime)
             SendMessageW(window, WM_SYSCOMMAND, command, 0);
         }
         EXPECT_TRUE(IsWindowEnabled(window));
-        Click(window, IDC_EXIT);
     });
-    dialog.DoModal();
 
     EXPECT_EQ(entryId, 16u);
     EXPECT_EQ(aboutOwners, (std::vector<HWND>{main, main}));
