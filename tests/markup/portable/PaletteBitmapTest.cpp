@@ -2,26 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace fennick {
 namespace {
 
-TEST(PaletteBitmap, HeaderStrideAndTableFollowTheDepth)
+std::vector<int> Bytes(const std::uint8_t* from, int count) { return std::vector<int>(from, from + count); }
+
+TEST(PaletteBitmap, RowsAndTableFollowTheDepth)
 {
-    struct Case {
-        int width, bits, stride, entries;
-    };
-    for (const Case& test : {Case{3, 8, 4, 256}, Case{33, 1, 8, 2}, Case{5, 24, 16, 0}}) {
+    for (const auto& [width, bits, stride, entries] : {std::tuple{3, 8, 4, 256}, {33, 1, 8, 2}, {5, 24, 16, 0}}) {
         PaletteBitmap bitmap;
-        ASSERT_TRUE(bitmap.Create(test.width, 3, test.bits));
-        DibHeader stored;
-        std::memcpy(&stored, bitmap.Block(), sizeof stored);
-        EXPECT_EQ(stored.size, 40u);
-        EXPECT_EQ(stored.height, 3) << "positive: bottom row first";
-        EXPECT_EQ(stored.sizeImage, static_cast<std::uint32_t>(test.stride * 3));
-        EXPECT_EQ(bitmap.Stride(), test.stride);
-        EXPECT_EQ(bitmap.Bits() - bitmap.Block(), 40 + 4 * test.entries) << test.bits << " bits";
+        ASSERT_TRUE(bitmap.Create(width, 3, bits));
+        EXPECT_EQ(bitmap.Header().height, 3) << "positive: bottom row first";
+        EXPECT_EQ(bitmap.Header().sizeImage, static_cast<std::uint32_t>(stride * 3)) << bits << " bits";
+        EXPECT_EQ(bitmap.Bits() - bitmap.Block(), 40 + 4 * entries) << bits << " bits";
     }
 }
 
@@ -46,12 +39,11 @@ TEST(PaletteBitmap, PutPixelCountsFromTheTopAndStaysInside)
     for (const auto& [x, y] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 2}}) {
         bitmap.PutPixel(x, y, 77);
     }
-    EXPECT_EQ(std::vector<int>(bitmap.Bits(), bitmap.Bits() + 8), (std::vector<int>{0, 0, 0, 0, 0, 9, 0, 0}));
-
+    EXPECT_EQ(Bytes(bitmap.Bits(), 8), (std::vector<int>{0, 0, 0, 0, 0, 9, 0, 0}));
     PaletteBitmap oneBit; // x would address byte 32 of a 4-byte row
     ASSERT_TRUE(oneBit.Create(33, 1, 1));
     oneBit.PutPixel(32, 0, 0xFF);
-    EXPECT_EQ(std::vector<int>(oneBit.Bits(), oneBit.Bits() + 8), std::vector<int>(8, 0));
+    EXPECT_EQ(Bytes(oneBit.Bits(), 8), std::vector<int>(8, 0));
 }
 
 TEST(PaletteBitmap, TableEntriesAndBlending)
@@ -60,7 +52,7 @@ TEST(PaletteBitmap, TableEntriesAndBlending)
     ASSERT_TRUE(bitmap.Create(1, 1, 1));
     bitmap.SetPaletteEntry(0, 0, 101, 200);
     bitmap.SetPaletteEntry(2, 40, 50, 60); // beyond the two entries
-    EXPECT_EQ(std::vector<int>(bitmap.Block() + 40, bitmap.Block() + 49), (std::vector<int>{200, 101, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Bytes(bitmap.Block() + 40, 9), (std::vector<int>{200, 101, 0, 0, 0, 0, 0, 0, 0}));
     bitmap.BlendPalette(MakeColorRef(100, 0, 50), 50);
     EXPECT_EQ(bitmap.PaletteColor(0), MakeColorRef(50, 50, 125)) << "rounded down";
     bitmap.BlendPalette(MakeColorRef(1, 2, 3), 150);
