@@ -15,22 +15,17 @@ namespace {
 
 TEST(TransformPixels, AppliesTheStyleFlagsInOrder)
 {
-    struct Case {
-        std::int32_t flags;
-        Pixel input;
-        Pixel expected;
-    };
-    for (const Case& test : {
-             Case{ImageGrayscale | ImageDarken, MakePixel(40, 100, 20), 0x363636}, // Y 72, then 54
-             // Two truncations: 101 -> 75 -> 93, where 101 * 0.9375 would give 94.
-             Case{ImageDarken | ImageLighten, MakePixel(101, 101, 101), MakePixel(93, 93, 93)},
-             Case{ImageLighten, MakePixel(220, 8, 0), MakePixel(255, 10, 0)},
-             Case{ImageOneColor | ImageGrayscale, MakePixel(9, 9, 9), MakePixel(1, 2, 3)},
-             Case{ImageInvert, MakePixel(0, 10, 255, 0x80), MakePixel(255, 245, 0, 0x80)},
-         }) {
-        std::vector<Pixel> pixels{test.input};
-        TransformPixels(pixels, test.flags, false, 0, MakePixel(1, 2, 3));
-        EXPECT_EQ(pixels[0], test.expected) << "flags " << test.flags;
+    const std::tuple<std::int32_t, Pixel, Pixel> cases[] = {
+        {ImageGrayscale | ImageDarken, MakePixel(40, 100, 20), 0x363636}, // Y 72, then 54
+        // Two truncations: 101 -> 75 -> 93, where 101 * 0.9375 would give 94.
+        {ImageDarken | ImageLighten, MakePixel(101, 101, 101), MakePixel(93, 93, 93)},
+        {ImageLighten, MakePixel(220, 8, 0), MakePixel(255, 10, 0)},
+        {ImageOneColor | ImageGrayscale, MakePixel(9, 9, 9), MakePixel(1, 2, 3)},
+        {ImageInvert, MakePixel(0, 10, 255, 0x80), MakePixel(255, 245, 0, 0x80)}};
+    for (const auto& [flags, input, expected] : cases) {
+        std::vector<Pixel> pixels{input};
+        TransformPixels(pixels, flags, false, 0, MakePixel(1, 2, 3));
+        EXPECT_EQ(pixels[0], expected) << "flags " << flags;
     }
 }
 
@@ -62,7 +57,8 @@ TEST(Shadows, SoftLayoutRoundsKernelsUpToOddAndVanishesWhenTheyFillTheArea)
 TEST(BoxBlur, AgreesWithDirectWindowSumsForAnyKernel)
 {
     std::mt19937 generator(5);
-    for (const auto& [width, height, kx, ky] : {std::tuple{7, 5, 5, 5}, {9, 4, 3, 1}, {6, 8, 1, 7}, {5, 5, 4, 2}, {3, 2, 9, 11}}) {
+    for (const auto& [width, height, kx, ky] :
+         {std::tuple{7, 5, 5, 5}, {9, 4, 3, 1}, {6, 8, 1, 7}, {5, 5, 4, 2}, {3, 2, 9, 11}}) {
         std::vector<Pixel> pixels(width * height);
         for (Pixel& pixel : pixels) {
             pixel = generator() & 0xFFFFFF;

@@ -65,7 +65,8 @@ TEST_F(MarkupPassTest, FontTagAttributesAndStyleLetters)
 {
     Run(L"<font face='Courier New' size=5 style=-b+i weight=bolder bkgnd=yellow>x</font>"
         L"<font size=150% style=uso bkgnd=transparent>y<font style=-u-s>z");
-    EXPECT_EQ(std::tuple(runs[0].fontFamily, runs[0].fontSize, runs[0].fontWeight), std::tuple(L"Courier New", 18, 900));
+    EXPECT_EQ(std::tuple(runs[0].fontFamily, runs[0].fontSize, runs[0].fontWeight),
+        std::tuple(L"Courier New", 18, 900));
     EXPECT_TRUE(runs[0].italic && runs[0].backMode == BackMode::Opaque);
     EXPECT_EQ(runs[1].fontSize, 20); // 150 % of the body's 10pt, 13 pixels at 96 dpi
     EXPECT_TRUE(runs[1].underline && runs[1].lineThrough && runs[1].overline);

@@ -1,7 +1,6 @@
 #include "markup/portable/AttributeReader.h"
 #include "markup/portable/CellAttributes.h"
 #include "markup/portable/ImageAttributes.h"
-#include "markup/portable/Numbers.h"
 #include "markup/portable/StyleParser.h"
 #include "tests/markup/support/FakeSurface.h"
 
@@ -11,18 +10,6 @@
 
 namespace fennick {
 namespace {
-
-TEST(NumbersTest, ReadAndScaleWithoutOverflow)
-{
-    EXPECT_EQ(ReadInt(L"  -17px"), -17);
-    EXPECT_EQ(ReadInt(L"99999999999"), INT_MAX);
-    EXPECT_EQ(ReadInt(L"-99999999999999999999"), INT_MIN);
-    EXPECT_EQ(ReadUnsigned(L"4294967296", 10), 0xFFFFFFFFu);
-    EXPECT_EQ(ReadUnsigned(L"09", 0), 0u);
-    EXPECT_EQ(MulDivRounded(-5, 1, 2), -3);
-    EXPECT_EQ(MulDivRounded(1, 2, 0), -1);
-    EXPECT_EQ(MulDivRounded(INT_MAX, 2, 1), -1);
-}
 
 // 96 dpi, font 16: "x" is 16 high.
 class ParserTest : public testing::Test {

@@ -98,7 +98,8 @@ TEST(Textures, MetalIsReproducibleFromItsSeedAndEveryEffectSurvivesDegenerateSiz
     EXPECT_EQ(pixels(Render(40, 30, EffectMetal, 5, 99)), pixels(Render(40, 30, EffectMetal, 5, 99)));
     EXPECT_NE(pixels(Render(40, 30, EffectMetal, 5, 99)), pixels(Render(40, 30, EffectMetal, 5, 100)));
     for (int effect = EffectNoise; effect <= EffectMetal; ++effect) {
-        for (const auto& [width, height] : {std::pair{1, 1}, {2, 1}, {1, 40}, {33000, 2}, {3, 33000}, {0, 5}, {5, -1}}) {
+        for (const auto& [width, height] :
+             {std::pair{1, 1}, {2, 1}, {1, 40}, {33000, 2}, {3, 33000}, {0, 5}, {5, -1}}) {
             PaletteBitmap bitmap;
             TextureRandom random;
             EXPECT_EQ(RenderTexture(bitmap, random, width, height, effect, 255, 300, Red, Green, Blue),

@@ -153,7 +153,8 @@ TEST_F(Images, MagentaShowsTheBackgroundUnlessTheImageCarriesAlpha)
 
 TEST_F(Images, StretchingDropsPixelsWithoutMixingColours)
 {
-    const OwnedBitmap stripes = MakeBitmap(9, 2, [](int x, int) { return x % 3 == 0 ? Red : x % 3 == 1 ? Blue : Magenta; });
+    const COLORREF stripe[] = {Red, Blue, Magenta};
+    const OwnedBitmap stripes = MakeBitmap(9, 2, [&](int x, int) { return stripe[x % 3]; });
     Draw(stripes.get(), 6, 8, 0); // shrunk across, stretched down
     std::set<COLORREF> colors;
     for (int x = 2; x < 8; ++x) {
