@@ -141,15 +141,13 @@ TEST_F(ParserTest, CellSpansAreClampedAndSomeAttributesAreForTablesOnly)
 TEST_F(ParserTest, ImageAttributesKeepEarlierNamesOverEmptyOnesAndShadowLettersNeedAShadow)
 {
     ImageSpec spec;
-    ParseImageAttributes(parser, shadow, L"idres=0x65 mask=#00ff00 file='C:\\a b.bmp' srcdll=x.dll width=50%", spec);
-    EXPECT_EQ(spec.resourceId, 0x65);
-    EXPECT_TRUE(spec.hasMask && spec.maskColor == 0x00FF00u);
-    EXPECT_EQ(spec.file, L"C:\\a b.bmp");
+    ParseImageAttributes(parser, shadow, L"idres=0x65 file='C:\\a b.bmp' srcdll=x.dll width=50% style=gs", spec);
+    EXPECT_EQ(std::tuple(spec.resourceId, spec.file, spec.style), std::tuple(0x65, L"C:\\a b.bmp", ImageGrayscale));
     EXPECT_TRUE(spec.width == 50 && spec.widthIsPercent);
-    ParseImageAttributes(parser, shadow, L"file='' srcdll='' width=40 style=gs", spec);
-    EXPECT_EQ(spec.library, L"x.dll");
+    ParseImageAttributes(parser, shadow, L"file='' srcdll='' width=40 mask=#0000ff", spec);
+    EXPECT_TRUE(spec.hasMask && spec.maskColor == 0xFF0000u);
+    EXPECT_EQ(std::pair(spec.file, spec.library), std::pair(std::wstring(L"C:\\a b.bmp"), std::wstring(L"x.dll")));
     EXPECT_TRUE(spec.width == 40 && !spec.widthIsPercent);
-    EXPECT_EQ(spec.style, ImageGrayscale);
     shadow.offsetX = 2;
     EXPECT_EQ(ParseImageStyleFlags(L"gdls", shadow), ImageGrayscale | ImageDarken | ImageLighten | ImageHardShadow);
     shadow.soft = true;

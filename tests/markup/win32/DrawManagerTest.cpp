@@ -275,20 +275,6 @@ TEST_F(Borders, LightGoesTopAndLeftDarkBottomAndRightDoubleTwoPensInside)
     EXPECT_EQ(Trace(8, 20, 34), "..LLL" + std::string(25, '.') + "DDD.") << "wide pens sit half a pen inside";
 }
 
-TEST_F(Borders, DashedStylesBreakTheLineEachInItsOwnPattern)
-{
-    std::set<std::string> patterns;
-    for (const int style : {BorderDashed, BorderDotted, BorderDashDot, BorderDashDotDot}) {
-        canvas.Clear(White);
-        manager.DrawBorderRect(canvas.DC(), {2, 2, 58, 40}, Red, Red, style, 1);
-        const std::string top = Trace(2, 2, 56);
-        EXPECT_NE(top.find('L'), std::string::npos) << style;
-        EXPECT_NE(top.find('.'), std::string::npos) << style;
-        patterns.insert(top);
-    }
-    EXPECT_EQ(patterns.size(), 4u);
-}
-
 TEST_F(Borders, DoubleLinesHaveTheirTwinBelowOrToTheRightAndNoStyleDrawsNothing)
 {
     manager.DrawLine(canvas.DC(), 5, 5, 45, 5, Red, BorderDouble, 1);

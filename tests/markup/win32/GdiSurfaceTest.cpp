@@ -23,7 +23,6 @@ TEST(GdiSurfaceTest, MeasuresWithTheStyleFontAndGivesTheOriginalFontBack)
         LOGFONTW selected{};
         ASSERT_NE(GetObjectW(first, sizeof selected, &selected), 0);
         EXPECT_TRUE(selected.lfHeight == 20 && selected.lfItalic && selected.lfUnderline && !selected.lfStrikeOut);
-        EXPECT_EQ(selected.lfCharSet, DEFAULT_CHARSET);
         EXPECT_STREQ(selected.lfFaceName, L"Arial");
         const std::wstring text = L"마크업 label";
         SIZE expected{};
