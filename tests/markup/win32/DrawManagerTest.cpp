@@ -233,16 +233,13 @@ TEST_F(Images, IconsAtTheirOwnSizeAreCopiedAndAtOthersScaledWithoutMixingColours
     for (const int size : {16, 32, 10}) {
         canvas.Clear(Green);
         manager.DrawIconImage(canvas.DC(), 0, 0, size, size, icon.get(), 0, false, 0, 0, 0, 0, Black);
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                const COLORREF color = canvas.At(x, y);
-                if (size == 16) {
-                    ASSERT_EQ(color, Opaque(x, y) ? Checker(x, y) : Green) << x << "," << y;
-                } else if (size == 32) {
-                    ASSERT_EQ(color, Opaque(x / 2, y / 2) ? Checker(x / 2, y / 2) : Green) << x << "," << y;
-                } else {
-                    ASSERT_TRUE(color == Red || color == Blue || color == Green) << x << "," << y;
-                }
+        for (int i = 0; i < size * size; ++i) {
+            const int x = i % size, y = i / size, iconX = x * 16 / size, iconY = y * 16 / size;
+            const COLORREF color = canvas.At(x, y);
+            if (size % 16 == 0) {
+                ASSERT_EQ(color, Opaque(iconX, iconY) ? Checker(iconX, iconY) : Green) << size << ": " << x << "," << y;
+            } else {
+                ASSERT_TRUE(color == Red || color == Blue || color == Green) << x << "," << y;
             }
         }
     }
