@@ -31,30 +31,23 @@ TEST(AddressOpenerTest, RefusesTargetsThatCouldAddArguments)
     }
 }
 
-TEST(AddressOpenerTest, TheShellFirstThenTheRegisteredBrowser)
+TEST(AddressOpenerTest, TheRegisteredBrowserOnlyWhenTheShellFailsAndNeverForAnUnsafeTarget)
 {
     test::FakePlatformActions actions;
-    actions.htmlCommand = L"\"C:\\b.exe\" \"%1\"";
-    OpenAddress(actions, L"http://a/", 5);
-    EXPECT_TRUE(actions.processes.empty());
     actions.shellAccepts = false;
+    OpenAddress(actions, L"http://a/", 5); // no browser registered
+    actions.htmlCommand = L"\"C:\\b.exe\" \"%1\"";
+    OpenAddress(actions, L"http://a/\" -x", 5);
+    EXPECT_TRUE(actions.processes.empty());
+    EXPECT_EQ(actions.shellOpens.size(), 1u) << "the unsafe target did not reach the shell either";
     OpenAddress(actions, L"http://a/", 3);
-    ASSERT_EQ(actions.shellOpens.size(), 2u);
-    EXPECT_EQ(actions.shellOpens[0].showCommand, 5);
     ASSERT_EQ(actions.processes.size(), 1u);
     EXPECT_EQ(actions.processes[0].text, L"\"C:\\b.exe\"  \"http://a/\"");
     EXPECT_EQ(actions.processes[0].showCommand, 3);
-}
-
-TEST(AddressOpenerTest, NothingStartsWithoutARegisteredBrowserOrForAnUnsafeTarget)
-{
-    test::FakePlatformActions actions;
-    actions.shellAccepts = false;
+    actions.shellAccepts = true;
     OpenAddress(actions, L"http://a/", 5);
-    actions.htmlCommand = L"b.exe %1";
-    OpenAddress(actions, L"http://a/\" -x", 5);
-    EXPECT_TRUE(actions.processes.empty());
-    EXPECT_EQ(actions.shellOpens.size(), 1u); // the unsafe target did not reach the shell either
+    EXPECT_EQ(actions.processes.size(), 1u);
+    EXPECT_EQ(actions.shellOpens.back().showCommand, 5);
 }
 
 } // namespace

@@ -1,8 +1,13 @@
+#include "markup/portable/BackgroundImageSource.h"
+#include "markup/portable/BoxBlur.h"
 #include "markup/portable/ImagePixels.h"
+#include "markup/portable/ImagePlacement.h"
 #include "markup/portable/ImageStyle.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
 #include <vector>
 
 namespace fennick {
@@ -10,22 +15,17 @@ namespace {
 
 TEST(TransformPixels, AppliesTheStyleFlagsInOrder)
 {
-    struct Case {
-        std::int32_t flags;
-        Pixel input;
-        Pixel expected;
-    };
-    for (const Case& test : {
-             Case{ImageGrayscale | ImageDarken, MakePixel(40, 100, 20), 0x363636}, // Y 72, then 54
-             // Two truncations: 101 -> 75 -> 93, where 101 * 0.9375 would give 94.
-             Case{ImageDarken | ImageLighten, MakePixel(101, 101, 101), MakePixel(93, 93, 93)},
-             Case{ImageLighten, MakePixel(220, 8, 0), MakePixel(255, 10, 0)},
-             Case{ImageOneColor | ImageGrayscale, MakePixel(9, 9, 9), MakePixel(1, 2, 3)},
-             Case{ImageInvert, MakePixel(0, 10, 255, 0x80), MakePixel(255, 245, 0, 0x80)},
-         }) {
-        std::vector<Pixel> pixels{test.input};
-        TransformPixels(pixels, test.flags, false, 0, MakePixel(1, 2, 3));
-        EXPECT_EQ(pixels[0], test.expected) << "flags " << test.flags;
+    const std::tuple<std::int32_t, Pixel, Pixel> cases[] = {
+        {ImageGrayscale | ImageDarken, MakePixel(40, 100, 20), 0x363636}, // Y 72, then 54
+        // Two truncations: 101 -> 75 -> 93, where 101 * 0.9375 would give 94.
+        {ImageDarken | ImageLighten, MakePixel(101, 101, 101), MakePixel(93, 93, 93)},
+        {ImageLighten, MakePixel(220, 8, 0), MakePixel(255, 10, 0)},
+        {ImageOneColor | ImageGrayscale, MakePixel(9, 9, 9), MakePixel(1, 2, 3)},
+        {ImageInvert, MakePixel(0, 10, 255, 0x80), MakePixel(255, 245, 0, 0x80)}};
+    for (const auto& [flags, input, expected] : cases) {
+        std::vector<Pixel> pixels{input};
+        TransformPixels(pixels, flags, false, 0, MakePixel(1, 2, 3));
+        EXPECT_EQ(pixels[0], expected) << "flags " << flags;
     }
 }
 
@@ -52,6 +52,85 @@ TEST(Shadows, SoftLayoutRoundsKernelsUpToOddAndVanishesWhenTheyFillTheArea)
     const SoftShadowLayout tooLarge = LayOutSoftShadow(4, 4, 9, -3);
     EXPECT_EQ(tooLarge.kernelHeight, 1);
     EXPECT_TRUE(tooLarge.silhouette.IsEmpty());
+}
+
+TEST(BoxBlur, AgreesWithDirectWindowSumsForAnyKernel)
+{
+    std::mt19937 generator(5);
+    for (const auto& [width, height, kx, ky] :
+         {std::tuple{7, 5, 5, 5}, {9, 4, 3, 1}, {6, 8, 1, 7}, {5, 5, 4, 2}, {3, 2, 9, 11}}) {
+        std::vector<Pixel> pixels(width * height);
+        for (Pixel& pixel : pixels) {
+            pixel = generator() & 0xFFFFFF;
+        }
+        const std::vector<double> factors = BoxBlur(width, height, pixels, kx, ky);
+        ASSERT_EQ(factors.size(), pixels.size());
+        for (int i = 0; i < width * height; ++i) {
+            double sum = 0; // white outside the image
+            for (int y = i / width - ky / 2; y < i / width - ky / 2 + ky; ++y) {
+                for (int x = i % width - kx / 2; x < i % width - kx / 2 + kx; ++x) {
+                    sum += x >= 0 && x < width && y >= 0 && y < height ? PixelBlue(pixels[y * width + x]) : 255;
+                }
+            }
+            ASSERT_NEAR(factors[i], sum / (kx * ky * 255.0), 1e-12) << width << "x" << height << " kernel " << kx
+                                                                     << "x" << ky << " pixel " << i;
+        }
+    }
+}
+
+TEST(BoxBlur, WhiteStaysExactlyOneAndEmptyInputGivesNothing)
+{
+    const std::vector<Pixel> white(12, 0xFFFFFF);
+    for (const double factor : BoxBlur(4, 3, white, 5, 5)) {
+        EXPECT_EQ(factor, 1.0) << "a factor a hair under 1 would darken the background";
+    }
+    EXPECT_TRUE(BoxBlur(0, 4, white, 3, 3).empty());
+    EXPECT_TRUE(BoxBlur(4, 4, white, 3, 3).empty()) << "buffer too short";
+    EXPECT_EQ(BoxBlur(2, 2, white, 0, -4).size(), 4u) << "kernels below 1 count as 1";
+}
+
+std::vector<PixelRect> Tiles(int x, int y, int width, int height, int tileWidth, int tileHeight)
+{
+    std::vector<PixelRect> tiles;
+    ForEachTile(x, y, width, height, tileWidth, tileHeight, [&](const PixelRect& tile) { tiles.push_back(tile); });
+    return tiles;
+}
+
+TEST(Tiling, CutsTheLastTilesAndPlacesNothingForTilesBelowOnePixel)
+{
+    EXPECT_EQ(Tiles(5, 7, 10, 5, 4, 3).back(), (PixelRect{13, 10, 15, 12}));
+    EXPECT_TRUE(Tiles(0, 0, 10, 10, 4, -2).empty());
+    EXPECT_EQ(Tiles(INT_MAX - 3, 0, 100, 1, 2, 1).back(), (PixelRect{INT_MAX - 1, 0, INT_MAX, 1})) << "no overflow";
+}
+
+TEST(StripCells, AreReadRowByRowAndOnlyWhole)
+{
+    EXPECT_EQ(StripCellOrigin(64, 16, 16, 16, 3), (PixelPoint{48, 0}));
+    EXPECT_EQ(StripCellOrigin(32, 48, 16, 16, 3), (PixelPoint{16, 16}));
+    EXPECT_EQ(StripCellOrigin(35, 16, 16, 16, 1), (PixelPoint{16, 0}));
+    for (const auto& [cellWidth, cellHeight, frame] :
+         {std::tuple{16, 16, 4}, {16, 16, -1}, {0, 16, 0}, {16, 0, 0}, {-16, -16, 0}, {80, 16, 0}}) {
+        EXPECT_EQ(StripCellOrigin(64, 16, cellWidth, cellHeight, frame), std::nullopt)
+            << cellWidth << "x" << cellHeight << " frame " << frame;
+    }
+}
+
+TEST(BackgroundImageSource, ReadsOneDeclarationAndRefusesAnythingDoubtful)
+{
+    using Kind = BackgroundImageKind;
+    const std::tuple<const wchar_t*, Kind, int, const wchar_t*> cases[] = {
+        {L"  idres :;  0x82", Kind::Resource, 130, L""}, {L"idres: 010", Kind::Resource, 8, L""},
+        {L"idres: -12px", Kind::Resource, 12, L""}, {L"iddll: 7;", Kind::LibraryResource, 7, L""},
+        {L"file: \"c:\\my pics\\a;b.bmp\" x", Kind::File, 0, L"c:\\my pics\\a;b.bmp"},
+        {L"file: tile.bmp; idres: 3", Kind::File, 0, L"tile.bmp"}, {L"file: \"unclosed.bmp", Kind::None, 0, L""},
+        {L"idr:1", Kind::None, 0, L""}, {L"IDRES: 5", Kind::None, 0, L""}, {L"idres 5 more", Kind::None, 0, L""},
+        {L"idres: 50%", Kind::None, 0, L""}, {L"idres: 65536", Kind::None, 0, L""},
+        {L"idres: 99999999999999999999", Kind::None, 0, L""}, {L"::::::", Kind::None, 0, L""}};
+    for (const auto& [text, kind, resourceId, path] : cases) {
+        const BackgroundImageSource source = ParseBackgroundImageSource(text);
+        EXPECT_EQ(std::tuple(source.kind, source.resourceId, source.path), std::tuple(kind, resourceId, path))
+            << testing::PrintToString(std::wstring(text));
+    }
 }
 
 } // namespace

@@ -8,14 +8,9 @@
 namespace fennick {
 namespace {
 
-// Every character of the fake surface is 8 pixels wide here.
-class LineBreakerTest : public testing::Test {
-protected:
-    test::FakeSurface surface;
-};
-
-TEST_F(LineBreakerTest, BreaksAfterTheLastBreakThatFits)
+TEST(LineBreakerTest, BreaksAfterTheLastBreakThatFits)
 {
+    const test::FakeSurface surface; // every character 8 pixels wide
     // run, line width, space left; piece, rest, piece width
     const std::tuple<const wchar_t*, int, int, const wchar_t*, const wchar_t*, int> cases[] = {
         {L"hello world", 200, 50, L"hello", L"world", 40},
@@ -34,18 +29,6 @@ TEST_F(LineBreakerTest, BreaksAfterTheLastBreakThatFits)
         EXPECT_EQ(run, rest) << text;
         EXPECT_EQ(left, width) << text;
     }
-}
-
-TEST_F(LineBreakerTest, RepeatedBreakingOnEmptyLinesUsesUpAnyRun)
-{
-    std::wstring run = L"a verylongwordthatneverfits, and-more text!";
-    std::wstring joined;
-    for (int guard = 0; !run.empty() && guard < 100; ++guard) {
-        int space = 40;
-        joined += BreakLine(surface, run, 40, space);
-    }
-    EXPECT_EQ(joined, L"averylongwordthatneverfits,and-moretext!");
-    EXPECT_EQ(CountChar(L"a b  c", L' '), 3u);
 }
 
 } // namespace

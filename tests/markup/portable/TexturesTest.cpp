@@ -1,6 +1,7 @@
-#include "markup/portable/Textures.h"
-
 #include "markup/portable/BackgroundEffect.h"
+#include "markup/portable/Gradients.h"
+#include "markup/portable/PaletteBitmap.h"
+#include "markup/portable/Textures.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,51 @@ constexpr ColorRef Red = MakeColorRef(255, 0, 0);
 constexpr ColorRef Green = MakeColorRef(0, 255, 0);
 constexpr ColorRef Blue = MakeColorRef(0, 0, 255);
 
+std::vector<int> Bytes(const std::uint8_t* from, int count) { return std::vector<int>(from, from + count); }
+
+TEST(PaletteBitmap, EmptyOrHugeSizesHoldNothingAndIgnoreWrites)
+{
+    PaletteBitmap bitmap;
+    ASSERT_TRUE(bitmap.Create(4, 4, 8));
+    EXPECT_FALSE(bitmap.Create(0, 4, 8));
+    EXPECT_TRUE(bitmap.IsEmpty()) << "a failed Create releases the previous bitmap";
+    EXPECT_FALSE(bitmap.Create(70000, 70000, 8));
+    bitmap.Fill(7);
+    bitmap.PutPixel(0, 0, 1);
+    bitmap.SetPaletteEntry(0, 1, 2, 3);
+    EXPECT_EQ(bitmap.Bits(), nullptr);
+}
+
+TEST(PaletteBitmap, PutPixelCountsFromTheTopAndStaysInside)
+{
+    PaletteBitmap bitmap;
+    ASSERT_TRUE(bitmap.Create(3, 2, 8));
+    bitmap.PutPixel(1, 0, 9);
+    for (const auto& [x, y] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 2}}) {
+        bitmap.PutPixel(x, y, 77);
+    }
+    EXPECT_EQ(Bytes(bitmap.Bits(), 8), (std::vector<int>{0, 0, 0, 0, 0, 9, 0, 0}));
+    PaletteBitmap oneBit; // x would address byte 32 of a 4-byte row
+    ASSERT_TRUE(oneBit.Create(33, 1, 1));
+    oneBit.PutPixel(32, 0, 0xFF);
+    EXPECT_EQ(Bytes(oneBit.Bits(), 8), std::vector<int>(8, 0));
+}
+
+TEST(PaletteBitmap, TableWritesStayInsideAndBlendsClampTheirShare)
+{
+    PaletteBitmap bitmap;
+    ASSERT_TRUE(bitmap.Create(1, 1, 1));
+    bitmap.SetPaletteEntry(0, 0, 101, 200);
+    bitmap.SetPaletteEntry(2, 40, 50, 60); // beyond the two entries
+    EXPECT_EQ(Bytes(bitmap.Block() + 40, 9), (std::vector<int>{200, 101, 0, 0, 0, 0, 0, 0, 0}));
+    bitmap.BlendPalette(MakeColorRef(100, 0, 50), 50);
+    EXPECT_EQ(bitmap.PaletteColor(0), MakeColorRef(50, 50, 125));
+    bitmap.BlendPalette(MakeColorRef(1, 2, 3), 150);
+    EXPECT_EQ(bitmap.PaletteColor(1), MakeColorRef(1, 2, 3)) << "150 % acts as 100 %";
+    bitmap.BlendPalette(MakeColorRef(200, 200, 200), -20);
+    EXPECT_EQ(bitmap.PaletteColor(1), MakeColorRef(1, 2, 3));
+}
+
 PaletteBitmap Render(int width, int height, int effect, int noiseAmount, std::uint32_t seed = 1)
 {
     PaletteBitmap bitmap;
@@ -19,29 +65,7 @@ PaletteBitmap Render(int width, int height, int effect, int noiseAmount, std::ui
     return bitmap;
 }
 
-std::vector<int> Row(const PaletteBitmap& bitmap, int y)
-{
-    std::vector<int> row;
-    for (int x = 0; x < bitmap.Width(); ++x) {
-        row.push_back(bitmap.PixelAt(x, y));
-    }
-    return row;
-}
-
-TEST(Textures, PaletteRunsFromEndOverMiddleToFirst)
-{
-    PaletteBitmap bitmap;
-    ASSERT_TRUE(bitmap.Create(1, 1, 8));
-    BuildTexturePalette(bitmap, Red, Green, Blue, 0);
-    EXPECT_EQ(bitmap.PaletteColor(0), Blue);
-    EXPECT_EQ(bitmap.PaletteColor(64), MakeColorRef(0, 127, 127));
-    EXPECT_EQ(bitmap.PaletteColor(128), MakeColorRef(1, 253, 0)) << "the upper half overwrites 128";
-    EXPECT_EQ(bitmap.PaletteColor(255), Red);
-    BuildTexturePalette(bitmap, Red, Green, Blue, 0x164);
-    EXPECT_EQ(bitmap.PaletteColor(0), Red) << "only the low byte of the blend counts: 100 %";
-}
-
-TEST(Textures, WithoutNoiseNoiseIsFlatAndShadesAndBumpsRunFromTheFirstColour)
+TEST(Textures, FlatWithoutNoiseOrRoomAndNoWrapToTheEndColour)
 {
     for (const int amount : {0, 0x100}) { // only the low byte counts
         const PaletteBitmap noise = Render(17, 9, EffectNoise, amount);
@@ -49,60 +73,50 @@ TEST(Textures, WithoutNoiseNoiseIsFlatAndShadesAndBumpsRunFromTheFirstColour)
             ASSERT_TRUE(noise.PixelAt(i % 17, i / 17) / 2 == 64) << i; // 129 only for a random 32767
         }
     }
-    const std::tuple<int, int, int, int, int, int> pixels[] = {// effect, size, x, y, palette index
-        {EffectVShade, 10, 4, 0, 3, 255}, {EffectVShade, 10, 4, 9, 3, 255 / 10},
-        {EffectHShade, 4, 10, 2, 0, 9 * 255 / 10}, {EffectHShade, 4, 10, 2, 9, 0},
-        {EffectDiagShade, 10, 8, 0, 0, 7 * 127 / 8 + 127}, {EffectDiagShade, 10, 8, 9, 7, 127 / 10},
-        {EffectHBump, 6, 32, 3, 0, 233}, {EffectHBump, 6, 32, 3, 16, 128}, {EffectHBump, 6, 32, 3, 31, 3},
-        {EffectVBump, 32, 6, 0, 3, 253}, // not 256, which would wrap to the end colour
-        {EffectVBump, 32, 6, 31, 3, 23}};
-    for (const auto& [effect, width, height, x, y, index] : pixels) {
-        const PaletteBitmap bitmap = Render(width, height, effect, 0);
-        EXPECT_EQ(bitmap.PixelAt(x, y), index) << effect << " at " << x << "," << y;
-        const bool variesAcross = effect == EffectVShade || effect == EffectVBump;
-        if (effect != EffectDiagShade) { // the others are flat along one axis
-            EXPECT_EQ(bitmap.PixelAt(x, y), variesAcross ? bitmap.PixelAt(x, 0) : bitmap.PixelAt(0, y)) << effect;
-        }
-    }
-}
-
-TEST(Textures, HardBumpBevelsNarrowFromMidHeightAndNeedRoom)
-{
-    const std::vector<int> middle = Row(Render(24, 20, EffectHardBump, 0), 9); // bevels 4 wide
-    EXPECT_EQ(std::vector<int>(middle.begin(), middle.begin() + 5), (std::vector<int>{255, 223, 191, 159, 128}));
-    EXPECT_EQ(std::vector<int>(middle.end() - 4, middle.end()), (std::vector<int>{128, 96, 64, 32}));
-    std::vector<int> top(24, 220);
-    top[0] = 255; // the left bevel narrows to one pixel, the right one to none
-    EXPECT_EQ(Row(Render(24, 20, EffectHardBump, 0), 0), top);
-
-    for (const auto& [width, height] : {std::pair{5, 12}, {24, 1}}) {
+    EXPECT_EQ(Render(32, 6, EffectVBump, 0).PixelAt(0, 3), 253) << "not 256, which wraps to the end colour";
+    for (const auto& [width, height] : {std::pair{5, 12}, {24, 1}}) { // too small for hard bevels
         const PaletteBitmap plain = Render(width, height, EffectHardBump, 0);
-        for (int y = 0; y < height; ++y) {
-            EXPECT_EQ(Row(plain, y), std::vector<int>(width, plain.PixelAt(0, y))) << width << "x" << height;
+        for (int i = 0; i < width * height; ++i) {
+            EXPECT_EQ(plain.PixelAt(i % width, i / width), plain.PixelAt(0, i / width)) << width << "x" << height;
         }
     }
 }
 
-TEST(Textures, MetalIsReproducibleFromItsSeed)
+TEST(Textures, MetalIsReproducibleFromItsSeedAndEveryEffectSurvivesDegenerateSizes)
 {
-    const auto pixels = [](const PaletteBitmap& bitmap) {
-        return std::vector<int>(bitmap.Bits(), bitmap.Bits() + bitmap.Header().sizeImage);
-    };
+    const auto pixels = [](const PaletteBitmap& bitmap) { return Bytes(bitmap.Bits(), bitmap.Header().sizeImage); };
     EXPECT_EQ(pixels(Render(40, 30, EffectMetal, 5, 99)), pixels(Render(40, 30, EffectMetal, 5, 99)));
     EXPECT_NE(pixels(Render(40, 30, EffectMetal, 5, 99)), pixels(Render(40, 30, EffectMetal, 5, 100)));
-}
-
-TEST(Textures, EveryEffectSurvivesDegenerateSizes)
-{
     for (int effect = EffectNoise; effect <= EffectMetal; ++effect) {
-        for (const auto& [width, height] : {std::pair{1, 1}, {2, 1}, {1, 40}, {33000, 2}, {3, 33000}, {0, 5}, {5, -1}}) {
+        for (const auto& [width, height] :
+             {std::pair{1, 1}, {2, 1}, {1, 40}, {33000, 2}, {3, 33000}, {0, 5}, {5, -1}}) {
             PaletteBitmap bitmap;
             TextureRandom random;
             EXPECT_EQ(RenderTexture(bitmap, random, width, height, effect, 255, 300, Red, Green, Blue),
-                      width > 0 && height > 0)
+                width > 0 && height > 0)
                 << effect << ": " << width << "x" << height;
         }
     }
+}
+
+TEST(GradientBands, NarrowExtentsShareBandsAndStillCoverEveryPixelOnce)
+{
+    for (const int extent : {1, 63, 64, 65, 2000000000}) {
+        const std::vector<GradientBand> bands = GradientBands(-5, extent, 0x000000, 0xFFFFFF);
+        ASSERT_EQ(bands.size(), static_cast<std::size_t>(std::min(extent, 64)));
+        int next = -5;
+        for (const GradientBand& band : bands) {
+            ASSERT_EQ(band.start, next) << extent;
+            next = band.end;
+        }
+        EXPECT_EQ(next, -5 + extent) << "no overflow";
+    }
+    EXPECT_TRUE(GradientBands(0, 0, 0, 0xFFFFFF).empty());
+    const GradientBand mixed = GradientBands(0, 128, MakeColorRef(255, 0, 64), MakeColorRef(0, 255, 64))[32];
+    EXPECT_EQ(mixed.color, MakeColorRef(127, 127, 64)) << "channels run independently";
+    EXPECT_EQ(GradientFills(Effect3VGradient, {10, 20, 21, 27}, 1, 2, 3),
+        (std::vector<GradientFill>{{{10, 20, 21, 23}, 1, 2, false}, {{10, 23, 21, 27}, 2, 3, false}}))
+        << "split at the middle colour, the top half smaller";
 }
 
 } // namespace

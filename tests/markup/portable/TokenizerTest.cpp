@@ -9,10 +9,12 @@
 namespace fennick {
 namespace {
 
+using Texts = std::vector<std::wstring>;
+
 // The tokens of a text as "text" or "<name|attributes>" and "</name|...>".
-std::vector<std::wstring> Tokens(std::wstring_view text)
+Texts Tokens(std::wstring_view text)
 {
-    std::vector<std::wstring> tokens;
+    Texts tokens;
     MarkupTokenizer tokenizer(text);
     while (const std::optional<MarkupToken> token = tokenizer.Next()) {
         const MarkupTag& tag = token->tag;
@@ -22,32 +24,27 @@ std::vector<std::wstring> Tokens(std::wstring_view text)
     return tokens;
 }
 
-using Texts = std::vector<std::wstring>;
-
-TEST(TokenizerTest, CutsRunsAndTags)
+TEST(TokenizerTest, CutsRunsAndTagsAndDropsBrokenOnes)
 {
-    EXPECT_EQ(Tokens(L"a<b>bold</b> c"), (Texts{L"a", L"<b|>", L"bold", L"</b|>", L" c"}));
-    EXPECT_EQ(Tokens(L"<font color=red size=2>"), (Texts{L"<font|color=red size=2>"}));
-    EXPECT_EQ(Tokens(L"<br=2><br 2><br  =3>"), (Texts{L"<br|=2>", L"<br|2>", L"<br|=3>"}));
+    const std::pair<const wchar_t*, Texts> cases[] = {
+        {L"a<b>bold</b> c", {L"a", L"<b|>", L"bold", L"</b|>", L" c"}},
+        {L"<font color=red size=2>", {L"<font|color=red size=2>"}},
+        {L"<br=2><br 2><br  =3>", {L"<br|=2>", L"<br|2>", L"<br|=3>"}},
+        {L"a<<b", {L"a<b"}}, // a doubled bracket is a literal
+        {L"x<", {L"x<"}},
+        {L"<<<b>y", {L"<", L"<b|>", L"y"}},
+        {L"a<>b", {L"a", L"b"}},
+        {L"<a<b<c", {L"a", L"b", L"c"}},
+        {L"< b>", {L"<|b>"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(Tokens(text), expected) << text;
+    }
     EXPECT_EQ(ReadTagAt(L"x<td colspan=2>y", 1).attributes, L"colspan=2");
-}
-
-TEST(TokenizerTest, DoubledOpeningBracketIsALiteral)
-{
-    EXPECT_EQ(Tokens(L"a<<b"), (Texts{L"a<b"}));
-    EXPECT_EQ(Tokens(L"x<"), (Texts{L"x<"}));
-    EXPECT_EQ(Tokens(L"<<<b>y"), (Texts{L"<", L"<b|>", L"y"}));
-}
-
-TEST(TokenizerTest, BrokenAndEmptyTagsAreDropped)
-{
-    EXPECT_EQ(Tokens(L"a<>b"), (Texts{L"a", L"b"}));
-    EXPECT_EQ(Tokens(L"<a<b<c"), (Texts{L"a", L"b", L"c"}));
-    EXPECT_EQ(Tokens(L"< b>"), (Texts{L"<|b>"}));
     EXPECT_TRUE(ReadTagAt(L"<td colspan=2", 0).name.empty());
 }
 
-TEST(PrepareMarkupTest, LineFeedsTabsAndReplacements)
+TEST(PrepareMarkupTest, LineFeedsTabsReplacementsAndCase)
 {
     const ReplacementTable none;
     EXPECT_EQ(PrepareMarkup(L"a\r\nb\tc", none, true), L"a<br>b<t>c");
@@ -58,11 +55,6 @@ TEST(PrepareMarkupTest, LineFeedsTabsAndReplacements)
     replacements[L""] = L"never";
     replacements[L"b"] = L"a";
     EXPECT_EQ(PrepareMarkup(L"ab", replacements, false), L"aaa");
-}
-
-TEST(TransformTextTest, CaseTransforms)
-{
-    EXPECT_EQ(TransformText(L"hello World", TextTransform::Uppercase), L"HELLO WORLD");
     EXPECT_EQ(TransformText(L"hELLO wORLD-x 1a", TextTransform::Capitalize), L"Hello World-x 1a");
 }
 

@@ -2,6 +2,9 @@
 
 #include "markup/portable/HostSurface.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace fennick::test {
@@ -11,9 +14,21 @@ namespace fennick::test {
 // tmAscent = S * 3 / 4, tmDescent = S - tmAscent; 96 dots per inch unless set otherwise.
 class FakeSurface final : public HostSurface {
 public:
-    void SelectStyleFont(const MarkupStyle& style) override;
-    TextSize TextExtent(std::wstring_view text) const override;
-    FontMetrics TextMetrics() const override;
+    void SelectStyleFont(const MarkupStyle& style) override
+    {
+        fontSize_ = style.fontSize == INT32_MIN ? INT32_MAX : std::abs(style.fontSize);
+        selected_.push_back(style);
+    }
+    TextSize TextExtent(std::wstring_view text) const override
+    {
+        const std::int64_t width = static_cast<std::int64_t>(text.size()) * std::max(1, fontSize_ / 2);
+        return {static_cast<int>(std::min<std::int64_t>(width, INT32_MAX)), fontSize_};
+    }
+    FontMetrics TextMetrics() const override
+    {
+        const int ascent = static_cast<int>(std::int64_t{fontSize_} * 3 / 4);
+        return {fontSize_, ascent, fontSize_ - ascent};
+    }
     int DotsPerInchY() const override { return dotsPerInch_; }
 
     void SetDotsPerInchY(int dots) { dotsPerInch_ = dots; }

@@ -18,22 +18,8 @@ INT_PTR shellResult = 42;
 
 HINSTANCE WINAPI CaptureShellExecute(HWND window, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR, INT show)
 {
-    const bool plain = window == nullptr && parameters == nullptr;
-    shellCalls.emplace_back(plain ? verb : L"(window or parameters)", file, show);
+    shellCalls.emplace_back(window == nullptr && parameters == nullptr ? verb : L"(window or parameters)", file, show);
     return reinterpret_cast<HINSTANCE>(shellResult);
-}
-
-// Messages sent to a message-only window: the message, lParam, and the text that wParam points to.
-std::vector<std::tuple<UINT, LPARAM, std::wstring>> received;
-
-LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_APP + 2) {
-        received.emplace_back(message, lParam, reinterpret_cast<const wchar_t*>(wParam));
-    } else if (message == WM_APP + 1) {
-        received.emplace_back(message, lParam, std::to_wstring(static_cast<int>(wParam)));
-    }
-    return message >= WM_APP ? 0 : DefWindowProcW(window, message, wParam, lParam);
 }
 
 // Waits for the file another process renames into place; its UTF-16 content, empty if none came.
@@ -52,7 +38,6 @@ protected:
     void SetUp() override
     {
         shellCalls.clear();
-        received.clear();
         shellResult = 42;
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                       &sources.classesRoot, nullptr),
@@ -122,47 +107,15 @@ TEST_F(Win32PlatformActionsTest, TheBrowserCommandNeedsTheWholeAssociationAndIsE
     EXPECT_TRUE(expanded.ends_with(L"\\browser.exe %1"));
 }
 
-TEST_F(Win32PlatformActionsTest, HoverAndClickTargetsReceiveTheirMessages)
-{
-    const WNDCLASSW windowClass{0, RecordingProc, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr,
-        L"FennickMarkupRecorder"};
-    RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(
-        0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(window, nullptr);
-    Win32PlatformActions actions(sources);
-    LinkTracker links(actions);
-    links.SetHoverTarget({window, WM_APP + 1, 71});
-    links.SetClickTarget({window, WM_APP + 2, 72});
-    links.AddArea({0, 0, 10, 10, LinkKind::Message, 0, L"메시지 target"});
-    links.HoverAt(5, 5);
-    links.ClickAt(5, 5);
-    DestroyWindow(window);
-    EXPECT_EQ(received, (decltype(received){{WM_APP + 1, 71, L"0"}, {WM_APP + 2, 72, L"메시지 target"}}));
-}
-
-TEST_F(Win32PlatformActionsTest, LoadsStringsOfTheProgram)
+TEST_F(Win32PlatformActionsTest, StringsOfTheProgramAndAHandCursorOfItsOwn)
 {
     Win32PlatformActions actions(sources);
     EXPECT_EQ(actions.LoadStringResource(901), L"마크업 문자열");
-    EXPECT_EQ(actions.LoadStringResource(902), L"");
     EXPECT_EQ(actions.LoadStringResource(0x10000 + 901), L"");
-}
-
-TEST_F(Win32PlatformActionsTest, TheLinkCursorIsAHandCursorOfItsOwn)
-{
-    Win32PlatformActions actions(sources);
     const HCURSOR cursor = static_cast<HCURSOR>(actions.LoadDefaultLinkCursor());
     ASSERT_NE(cursor, nullptr);
-    EXPECT_NE(cursor, LoadCursorW(nullptr, IDC_HAND));
-    actions.ShowCursor(cursor);
-    EXPECT_EQ(GetCursor(), cursor);
-    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    EXPECT_NE(cursor, LoadCursorW(nullptr, IDC_HAND)) << "destroying it must not destroy the system's";
     actions.DestroyCursor(cursor);
-    ICONINFO info{};
-    EXPECT_TRUE(GetIconInfo(LoadCursorW(nullptr, IDC_HAND), &info)); // the system's own cursor lives on
-    DeleteObject(info.hbmMask);
-    DeleteObject(info.hbmColor);
 }
 
 } // namespace

@@ -1,46 +1,33 @@
-// Renders every background effect, border style and image style of the DrawManager into one
-// bitmap file, so that a person can look them over. Fails when a sample draws nothing at all
-// or the file cannot be written.
-
+// Draws every background effect, border style and image style of the DrawManager into one
+// bitmap file for people to look over. Fails when a sample draws nothing or the file cannot be
+// written.
 #include "markup/portable/BackgroundEffect.h"
 #include "markup/portable/ImageStyle.h"
 #include "markup/win32/DrawManager.h"
 #include "tests/markup/win32/Canvas.h"
 
 #include <cstdio>
-#include <cwchar>
 #include <functional>
+#include <string>
 #include <vector>
 
 using namespace fennick;
 
 namespace {
 
-constexpr int Columns = 6;
-constexpr int CellWidth = 128;
-constexpr int CellHeight = 84;
-constexpr COLORREF Paper = RGB(236, 236, 236);
-constexpr COLORREF Magenta = RGB(255, 0, 255);
-constexpr COLORREF Red = RGB(220, 40, 40);
-constexpr COLORREF Blue = RGB(40, 40, 220);
-constexpr COLORREF Shadow = RGB(60, 60, 60);
+constexpr int Columns = 6, CellWidth = 128, CellHeight = 84;
+constexpr COLORREF Paper = RGB(236, 236, 236), Magenta = RGB(255, 0, 255), Shadow = RGB(60, 60, 60);
+constexpr COLORREF Red = RGB(220, 40, 40), Blue = RGB(40, 40, 220);
 
-// Draws into the art box of its cell: (x, y) to (x + 112, y + 60). A sample without a name
-// leaves its cell empty, so that each group starts on a row of its own.
+// Each draws into its art box, (x, y) to (x + 112, y + 60); an unnamed one leaves its cell empty.
 struct Sample {
-    const wchar_t* name = nullptr;
-    std::function<void(DrawManager&, HDC, int x, int y)> draw;
+    std::wstring name;
+    std::function<void(HDC, int x, int y)> draw;
 };
-
-void NewRow(std::vector<Sample>& samples)
-{
-    samples.resize((samples.size() + Columns - 1) / Columns * Columns);
-}
 
 COLORREF Disc(int x, int y, COLORREF outside)
 {
-    const int dx = 2 * x - 47;
-    const int dy = 2 * y - 47;
+    const int dx = 2 * x - 47, dy = 2 * y - 47;
     return dx * dx + dy * dy > 44 * 44 ? outside : RGB(40 + x * 4, 60 + y * 3, 230 - x * 4);
 }
 
@@ -50,88 +37,72 @@ int wmain(int argc, wchar_t** argv)
 {
     const OwnedBitmap masked = MakeBitmap(48, 48, [](int x, int y) { return Disc(x, y, Magenta); });
     const OwnedBitmap alpha = MakeBitmap(48, 48, [](int x, int y) { return Disc(x, y, Magenta); }, 32, 0xB0);
-    const OwnedIcon icon = MakeIcon(
-        48, 48, [](int x, int y) { return Disc(x, y, 0); }, [](int x, int y) { return Disc(x, y, Magenta) != Magenta; });
+    const OwnedIcon icon = MakeIcon(48, 48, [](int x, int y) { return Disc(x, y, 0); },
+        [](int x, int y) { return Disc(x, y, Magenta) != Magenta; });
     const COLORREF cells[] = {RGB(230, 60, 60), RGB(60, 160, 60), RGB(60, 60, 230), RGB(230, 200, 40)};
     const OwnedBitmap strip = MakeBitmap(64, 16, [&](int x, int y) {
         return (x % 16 - 8) * (x % 16 - 8) + (y - 8) * (y - 8) < 40 ? cells[x / 16] : RGB(250, 250, 250);
     });
 
+    DrawManager manager;
     std::vector<Sample> samples;
-    const wchar_t* const effects[] = {L"transparent", L"solid", L"hgradient", L"vgradient", L"hcgradient",
-        L"vcgradient", L"3hgradient", L"3vgradient", L"noise", L"diagshade", L"hshade", L"vshade", L"hbump", L"vbump",
-        L"softbump", L"hardbump", L"metal"};
+    const auto newRow = [&] { samples.resize((samples.size() + Columns - 1) / Columns * Columns); };
     for (int effect = EffectTransparent; effect <= EffectMetal; ++effect) {
-        samples.push_back({effects[effect + 1], [effect](DrawManager& manager, HDC dc, int x, int y) {
+        samples.push_back({L"bgeffect=" + std::to_wstring(effect), [&, effect](HDC dc, int x, int y) {
             manager.FillBackground(dc, effect, {x, y, x + 112, y + 60}, RGB(250, 220, 120), RGB(200, 90, 60),
                 RGB(40, 50, 120), 5, 0);
         }});
     }
-    NewRow(samples);
-    const wchar_t* const borders[] = {L"solid", L"dashed", L"dotted", L"dash-dot", L"dash-dot-dot", L"double"};
+    newRow();
     for (int style = BorderSolid; style <= BorderDouble; ++style) {
-        samples.push_back({borders[style - 1], [style](DrawManager& manager, HDC dc, int x, int y) {
-            manager.DrawBorderRect(dc, {x + 4, y + 4, x + 108, y + 36}, Red, Blue, style, 1);
-            manager.DrawLine(dc, x + 4, y + 46, x + 108, y + 46, RGB(0, 120, 0), style, 1);
+        samples.push_back({L"border style " + std::to_wstring(style), [&, style](HDC dc, int x, int y) {
+            manager.DrawBorderRect(dc, {x + 4, y + 4, x + 108, y + 36}, Red, Blue, style, style == BorderSolid ? 4 : 1);
+            manager.DrawLine(dc, x + 4, y + 46, x + 108, y + 56, RGB(0, 120, 0), style, 1);
         }});
     }
-    samples.push_back({L"wide solid", [](DrawManager& manager, HDC dc, int x, int y) {
-        manager.DrawBorderRect(dc, {x + 4, y + 4, x + 108, y + 56}, Red, Blue, BorderSolid, 4);
-    }});
-    samples.push_back({L"lines", [](DrawManager& manager, HDC dc, int x, int y) {
-        manager.DrawLine(dc, x + 10, y + 4, x + 10, y + 56, RGB(0, 0, 0), BorderDouble, 1);
-        manager.DrawLine(dc, x + 20, y + 4, x + 100, y + 50, RGB(0, 0, 0), BorderDouble, 1);
-    }});
-    NewRow(samples);
+    newRow();
     const std::pair<const wchar_t*, std::int32_t> looks[] = {{L"mask", 0}, {L"grayscale", ImageGrayscale},
-        {L"darken", ImageDarken}, {L"lighten", ImageLighten}, {L"gray+darken", ImageGrayscale | ImageDarken},
-        {L"one colour", ImageOneColor}, {L"hard shadow", ImageHardShadow}, {L"soft shadow", ImageSoftShadow}};
+        {L"darken", ImageDarken}, {L"lighten", ImageLighten}, {L"one colour", ImageOneColor},
+        {L"hard shadow", ImageHardShadow}, {L"soft shadow", ImageSoftShadow}};
     for (const auto& [name, look] : looks) {
-        samples.push_back({name, [&masked, look](DrawManager& manager, HDC dc, int x, int y) {
-            manager.DrawBitmapImage(
-                dc, x + 4, y + 2, 48, 48, masked.get(), true, Magenta, look, true, 5, 5, 4, 4, Shadow);
-            manager.DrawBitmapImage(
-                dc, x + 60, y + 2, 48, 48, masked.get(), false, Magenta, look, false, 0, 0, 0, 0, Shadow);
+        samples.push_back({name, [&, look](HDC dc, int x, int y) {
+            const HBITMAP art = masked.get();
+            manager.DrawBitmapImage(dc, x + 4, y + 2, 48, 48, art, true, Magenta, look, true, 5, 5, 4, 4, Shadow);
+            manager.DrawBitmapImage(dc, x + 60, y + 2, 48, 48, art, false, Magenta, look, false, 0, 0, 0, 0, 0);
         }});
     }
-    samples.push_back({L"alpha", [&alpha](DrawManager& manager, HDC dc, int x, int y) {
+    samples.push_back({L"alpha", [&](HDC dc, int x, int y) {
         manager.FillBackground(dc, EffectHGradient, {x, y, x + 112, y + 60}, RGB(255, 255, 255), 0, 0, 0, 0);
         manager.DrawBitmapImage(dc, x + 32, y + 6, 48, 48, alpha.get(), true, Magenta, 0, false, 0, 0, 0, 0, 0);
     }});
-    samples.push_back({L"icon 32 / 48", [&icon](DrawManager& manager, HDC dc, int x, int y) {
+    samples.push_back({L"icon 32 / 48", [&](HDC dc, int x, int y) {
         manager.DrawIconImage(dc, x + 4, y + 10, 32, 32, icon.get(), 0, false, 0, 0, 0, 0, 0);
         manager.DrawIconImage(dc, x + 50, y + 2, 48, 48, icon.get(), ImageSoftShadow, true, 4, 4, 3, 3, Shadow);
     }});
-    samples.push_back({L"strip frames", [&strip](DrawManager& manager, HDC dc, int x, int y) {
+    samples.push_back({L"strip frames, tiled", [&](HDC dc, int x, int y) {
         for (int frame = 0; frame < 4; ++frame) {
-            manager.DrawStripFrame(dc, x + 4 + frame * 27, y + 16, 24, 24, strip.get(), frame, 16, 16, false, Magenta,
-                0, false, 0, 0, 0, 0, 0);
+            manager.DrawStripFrame(dc, x + 4 + frame * 27, y, 24, 24, strip.get(), frame, 16, 16, false, Magenta, 0,
+                false, 0, 0, 0, 0, 0);
         }
-    }});
-    samples.push_back({L"tiled", [&strip](DrawManager& manager, HDC dc, int x, int y) {
         const MemoryDC stripDC = MakeMemoryDC(dc);
         const GdiSelection selection(stripDC.get(), strip.get());
-        manager.TileBitmap(dc, x, y, 112, 60, stripDC.get(), 0, 0, 20, 16);
+        manager.TileBitmap(dc, x, y + 30, 112, 30, stripDC.get(), 0, 0, 20, 16);
     }});
 
-    const int rows = static_cast<int>((samples.size() + Columns - 1) / Columns);
-    Canvas canvas(Columns * CellWidth, rows * CellHeight, Paper);
-    DrawManager manager;
+    Canvas canvas(Columns * CellWidth, static_cast<int>((samples.size() + Columns - 1) / Columns) * CellHeight, Paper);
     SelectObject(canvas.DC(), GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(canvas.DC(), TRANSPARENT);
     int failures = 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (samples[i].name == nullptr) {
-            continue;
+        const int x = static_cast<int>(i % Columns) * CellWidth + 8, y = static_cast<int>(i / Columns) * CellHeight + 4;
+        if (!samples[i].name.empty()) {
+            samples[i].draw(canvas.DC(), x, y);
+            if (canvas.Unchanged(Paper, {x, y, x + 112, y + 60})) {
+                std::fwprintf(stderr, L"gallery: \"%ls\" drew nothing\n", samples[i].name.c_str());
+                ++failures;
+            }
+            TextOutW(canvas.DC(), x, y + 62, samples[i].name.c_str(), static_cast<int>(samples[i].name.size()));
         }
-        const int x = static_cast<int>(i % Columns) * CellWidth + 8;
-        const int y = static_cast<int>(i / Columns) * CellHeight + 4;
-        samples[i].draw(manager, canvas.DC(), x, y);
-        if (canvas.Unchanged(Paper, {x, y, x + 112, y + 60})) {
-            std::fwprintf(stderr, L"gallery: \"%ls\" drew nothing\n", samples[i].name);
-            ++failures;
-        }
-        TextOutW(canvas.DC(), x, y + 62, samples[i].name, static_cast<int>(std::wcslen(samples[i].name)));
     }
     const std::wstring output = argc > 1 ? argv[1] : L"markup-gallery.bmp";
     if (!canvas.WriteBitmapFile(output)) {
