@@ -19,12 +19,10 @@ TEST(FileAttributes, SurviveEveryRewrite)
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), attributes));
     const FileConverter converter;
 
-    EXPECT_TRUE(converter.ConvertToUtf8(path));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
-    EXPECT_TRUE(converter.RemoveUtf8Header(path));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
-    EXPECT_TRUE(converter.InsertUtf8Header(path));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
+    for (const auto rewrite : {&FileConverter::ConvertToUtf8, &FileConverter::RemoveUtf8Header, &FileConverter::InsertUtf8Header}) {
+        EXPECT_TRUE((converter.*rewrite)(path));
+        EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
+    }
     EXPECT_EQ(directory.Read(L"a.txt"), Bytes({0xEF, 0xBB, 0xBF, 0xEA, 0xB0, 0x80}));
     EXPECT_TRUE(reports.Reports().empty());
 }

@@ -6,7 +6,6 @@
 #include <new>
 
 #include "convert/portable/FileConverter.h"
-#include "tests/convert/support/PlatformAnsi.h"
 #include "tests/framework/support/CapturedReports.h"
 #include "tests/framework/support/TestDirectory.h"
 
@@ -15,6 +14,7 @@ namespace {
 
 using testing::ElementsAre;
 using testing::IsEmpty;
+using Operation = bool (FileConverter::*)(const std::wstring&) const;
 
 Bytes Marked(Bytes bytes)
 {
@@ -22,100 +22,76 @@ Bytes Marked(Bytes bytes)
     return bytes;
 }
 
-// Only well-formed UTF-8 stays as it is; anything else is ANSI text and is converted.
+// Only well-formed UTF-8 stays as it is; anything else is ANSI text and is converted, and its
+// backup replaces an older one.
 TEST(ConvertToUtf8, LeavesEachKindOfFileInItsState)
 {
     const struct {
-        const char* what;
         Bytes before;
         Bytes after;
         bool backedUp;
     } cases[] = {
-        {"empty", {}, {}, false},
-        {"marked, whatever follows", {0xEF, 0xBB, 0xBF, 0xB0, 0xA1}, {0xEF, 0xBB, 0xBF, 0xB0, 0xA1}, false},
-        {"ASCII", {'a', 'b', 'c'}, Marked({'a', 'b', 'c'}), true},
-        {"UTF-8", {'a', 0xEA, 0xB0, 0x80}, Marked({'a', 0xEA, 0xB0, 0x80}), false},
-        {"UTF-8 cut short", {'a', 0xEA, 0xB0}, Marked({'a', 0xE5, 0xAA, 0x9B}), true},
-        {"encoded surrogate", {0xED, 0xB0, 0xB0, 'a'}, Marked({0xE6, 0x81, 0xA3, 0xEC, 0xBA, 0xBB}), true},
+        {{}, {}, false},
+        {Marked({0xB0, 0xA1}), Marked({0xB0, 0xA1}), false},
+        {{'a', 'b', 'c'}, Marked({'a', 'b', 'c'}), true},
+        {{'a', 0xEA, 0xB0, 0x80}, Marked({'a', 0xEA, 0xB0, 0x80}), false},
+        {{'a', 0xEA, 0xB0}, Marked({'a', 0xE5, 0xAA, 0x9B}), true},                     // UTF-8 cut short
+        {{0xED, 0xB0, 0xB0, 'a'}, Marked({0xE6, 0x81, 0xA3, 0xEC, 0xBA, 0xBB}), true}, // encoded surrogate
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(::testing::PrintToString(c.before));
         TestDirectory directory;
         CapturedReports reports;
         directory.Write(L"a.txt", c.before);
+        directory.Write(L"a.txt.bak", {'o', 'l', 'd'});
 
         EXPECT_TRUE(FileConverter().ConvertToUtf8(directory.Path(L"a.txt")));
         EXPECT_EQ(directory.Read(L"a.txt"), c.after);
-        if (c.backedUp) {
-            EXPECT_EQ(directory.Read(L"a.txt.bak"), c.before);
-        } else {
-            EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt"));
-        }
+        EXPECT_EQ(directory.Read(L"a.txt.bak"), c.backedUp ? c.before : Bytes({'o', 'l', 'd'}));
+        EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"a.txt.bak"));
         EXPECT_THAT(reports.Reports(), IsEmpty());
     }
 }
 
-TEST(ConvertToUtf8, ConvertsKoreanTextUnderAKoreanName)
-{
-    const std::u8string_view text = u8"<p>똠방각하께서 햏 뷁 하시니, UTF-8 로 변환합니다.</p>\r\n※ 「괄호」와 ①②③, 漢字.\n";
-    TestDirectory directory;
-    directory.Write(L"한글 문서.html", ToAnsiByPlatform(text));
-    FileConverter converter;
-    converter.SetBackupFlag(false);
-
-    EXPECT_TRUE(converter.ConvertToUtf8(directory.Path(L"한글 문서.html")));
-    EXPECT_EQ(directory.Read(L"한글 문서.html"), Marked(Bytes(text.begin(), text.end())));
-    EXPECT_THAT(directory.Names(), ElementsAre(L"한글 문서.html"));
-}
-
-// Files are read and converted a piece at a time; characters cut by the end of a piece must
+// Files are read and rewritten a piece at a time; characters cut by the end of a piece must
 // come out whole, and UTF-8 must be recognised across pieces.
-TEST(ConvertToUtf8, ConvertsFilesOfManyPiecesWhole)
+TEST(FileConverter, RewritesFilesOfManyPiecesWhole)
 {
     const struct {
-        const char* what;
         Bytes unit;
         Bytes unitUtf8;
     } cases[] = {
-        {"pairs only", {0xB0, 0xA1}, {0xEA, 0xB0, 0x80}},
-        {"pairs ending in letters", {0x81, 'A'}, {0xEA, 0xB0, 0x82}},
-        {"pairs after ASCII runs", {'<', 'p', '>', 0xB0, 0xA1, ' '}, {'<', 'p', '>', 0xEA, 0xB0, 0x80, ' '}},
-        {"UTF-8", {0xEA, 0xB0, 0x80}, {0xEA, 0xB0, 0x80}},
+        {{0xB0, 0xA1}, {0xEA, 0xB0, 0x80}},
+        {{0x81, 'A'}, {0xEA, 0xB0, 0x82}},
+        {{'<', 'p', '>', 0xB0, 0xA1, ' '}, {'<', 'p', '>', 0xEA, 0xB0, 0x80, ' '}},
+        {{0xEA, 0xB0, 0x80}, {0xEA, 0xB0, 0x80}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         Bytes before{'a'}; // an odd start, so that pieces end inside characters
         Bytes after = Marked({'a'});
         while (before.size() < 1'500'000) {
             before.insert(before.end(), c.unit.begin(), c.unit.end());
             after.insert(after.end(), c.unitUtf8.begin(), c.unitUtf8.end());
         }
+        SCOPED_TRACE(::testing::PrintToString(c.unit));
         TestDirectory directory;
         directory.Write(L"a.txt", before);
+        directory.Write(L"a.txt.bak", {'o', 'l', 'd'});
         FileConverter converter;
         converter.SetBackupFlag(false);
 
         EXPECT_TRUE(converter.ConvertToUtf8(directory.Path(L"a.txt")));
         EXPECT_TRUE(directory.Read(L"a.txt") == after);
+        EXPECT_EQ(directory.Read(L"a.txt.bak"), Bytes({'o', 'l', 'd'}));
+        EXPECT_TRUE(converter.RemoveUtf8Header(directory.Path(L"a.txt")));
+        EXPECT_TRUE(directory.Read(L"a.txt") == Bytes(after.begin() + 3, after.end()));
+        EXPECT_TRUE(converter.InsertUtf8Header(directory.Path(L"a.txt")));
+        EXPECT_TRUE(directory.Read(L"a.txt") == after);
     }
 }
 
-TEST(ConvertToUtf8, OverwritesAnExistingBackupOnlyWhenAskedTo)
-{
-    for (const bool backUp : {true, false}) {
-        TestDirectory directory;
-        directory.Write(L"a.txt", {'n', 'e', 'w'});
-        directory.Write(L"a.txt.bak", {'o', 'l', 'd'});
-        FileConverter converter;
-        converter.SetBackupFlag(backUp);
-
-        EXPECT_TRUE(converter.ConvertToUtf8(directory.Path(L"a.txt")));
-        EXPECT_EQ(directory.Read(L"a.txt.bak"), backUp ? Bytes({'n', 'e', 'w'}) : Bytes({'o', 'l', 'd'}));
-    }
-}
-
-// Nothing on disk changes when the file or its backup may not be written; nothing is shown.
-TEST(ConvertToUtf8, FailsQuietlyOnFilesItMayNotReadOrWrite)
+// Nothing on disk changes when a file or its backup may not be written; nothing is shown.
+TEST(FileConverter, FailsQuietlyOnFilesItMayNotReadOrWrite)
 {
     TestDirectory directory;
     CapturedReports reports;
@@ -125,15 +101,17 @@ TEST(ConvertToUtf8, FailsQuietlyOnFilesItMayNotReadOrWrite)
         directory.Write(name, {0xB0, 0xA1});
     }
     directory.Write(L"c.txt.bak", {'o', 'l', 'd'});
-    directory.Write(L"marked.txt", {0xEF, 0xBB, 0xBF, 'a'});
+    directory.Write(L"marked.txt", Marked({'a'}));
     for (const wchar_t* readOnly : {L"a.txt", L"c.txt.bak", L"marked.txt"}) {
         directory.MakeReadOnly(readOnly);
     }
-    FileConverter converter;
+    const FileConverter converter;
 
     for (const wchar_t* name : {L"missing.txt", L"folder", L"a.txt", L"b.txt", L"c.txt"}) {
         EXPECT_FALSE(converter.ConvertToUtf8(directory.Path(name))) << name;
     }
+    EXPECT_FALSE(converter.InsertUtf8Header(directory.Path(L"missing.txt")));
+    EXPECT_FALSE(converter.RemoveUtf8Header(directory.Path(L"missing.txt")));
     EXPECT_TRUE(converter.ConvertToUtf8(directory.Path(L"marked.txt")));
     for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt"}) {
         EXPECT_EQ(directory.Read(name), Bytes({0xB0, 0xA1})) << name;
@@ -144,7 +122,7 @@ TEST(ConvertToUtf8, FailsQuietlyOnFilesItMayNotReadOrWrite)
     EXPECT_THAT(reports.Reports(), IsEmpty());
 }
 
-TEST(ConvertToUtf8, HandlesPathsBeyondTheClassicLimit)
+TEST(ConvertToUtf8, HandlesKoreanPathsBeyondTheClassicLimit)
 {
     TestDirectory directory;
     std::wstring name;
@@ -177,38 +155,76 @@ private:
 
 TEST(ConvertToUtf8, KeepsTheFileWhenConvertingFailsAndTheBackupWhenTheFileVanishes)
 {
-    // The last lead byte is converted after the file has been read to its end and closed: by
-    // then even Windows lets the file go.
+    // The last lead byte is converted after the file is read and closed, so Windows lets it go.
     const Bytes original{0xB0, 0xA1, 0xB0};
     TestDirectory* current = nullptr;
+    const auto removeFile = [&] {
+        std::error_code stillOpen;
+        return std::filesystem::remove(FileSystemPath(current->Path(L"a.txt")), stillOpen) || true;
+    };
     const struct {
-        const char* what;
         std::function<bool()> interfere;
-        std::vector<std::wstring> namesAfter;
+        std::wstring left;
         bool reported;
     } cases[] = {
-        {"out of memory", []() -> bool { throw std::bad_alloc(); }, {L"a.txt"}, true},
-        {"the system fails", [] { return false; }, {L"a.txt"}, false},
-        {"the file is removed", [&] {
-             std::error_code stillOpen;
-             std::filesystem::remove(FileSystemPath(current->Path(L"a.txt")), stillOpen);
-             return true;
-         }, {L"a.txt.bak"}, true},
+        {[]() -> bool { throw std::bad_alloc(); }, L"a.txt", true},
+        {[] { return false; }, L"a.txt", false},
+        {removeFile, L"a.txt.bak", true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(&c - cases);
         TestDirectory directory;
         current = &directory;
         CapturedReports reports;
         directory.Write(L"a.txt", original);
 
         EXPECT_FALSE(FileConverter(InterferingCodePage(c.interfere)).ConvertToUtf8(directory.Path(L"a.txt")));
-        EXPECT_EQ(directory.Names(), c.namesAfter);
-        EXPECT_EQ(directory.Read(c.namesAfter.front()), original);
+        EXPECT_EQ(directory.Names(), std::vector{c.left});
+        EXPECT_EQ(directory.Read(c.left), original);
         ASSERT_EQ(reports.Reports().size(), c.reported ? 1u : 0u);
         if (c.reported) {
             EXPECT_EQ(reports.Reports()[0].Path(), directory.Path(L"a.txt"));
         }
+    }
+}
+
+// Only the first three bytes change; a read-only file fails, unchanged, only when it needs rewriting.
+TEST(ByteOrderMark, ChangesOnlyTheFirstThreeBytes)
+{
+    const Operation insert = &FileConverter::InsertUtf8Header;
+    const Operation remove = &FileConverter::RemoveUtf8Header;
+    const struct {
+        Operation operation;
+        Bytes before;
+        Bytes after;
+        bool readOnly = false;
+    } cases[] = {
+        {insert, {'a'}, Marked({'a'})},
+        {insert, Marked({'a'}), Marked({'a'})},
+        {insert, {0xEF, 0xBB}, Marked({0xEF, 0xBB})},
+        {insert, {}, {}},
+        {remove, Marked({}), {}},
+        {remove, Marked(Marked({'a'})), Marked({'a'})},
+        {remove, {0xEF, 0xBB}, {0xEF, 0xBB}},
+        {insert, {'a'}, Marked({'a'}), true},
+        {remove, Marked({'a'}), {'a'}, true},
+        {insert, Marked({'a'}), Marked({'a'}), true},
+        {remove, {'a'}, {'a'}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        TestDirectory directory;
+        CapturedReports reports;
+        directory.Write(L"a.txt", c.before);
+        if (c.readOnly) {
+            directory.MakeReadOnly(L"a.txt");
+        }
+        const FileConverter converter; // wants backups, which these operations never write
+
+        EXPECT_EQ((converter.*c.operation)(directory.Path(L"a.txt")), !c.readOnly || c.before == c.after);
+        EXPECT_EQ(directory.Read(L"a.txt"), c.readOnly ? c.before : c.after);
+        EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt"));
+        EXPECT_THAT(reports.Reports(), IsEmpty());
     }
 }
 

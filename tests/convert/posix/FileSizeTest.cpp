@@ -4,6 +4,9 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "convert/portable/FileConverter.h"
 #include "tests/framework/support/CapturedReports.h"
@@ -15,23 +18,18 @@ namespace {
 using testing::ElementsAre;
 using testing::HasSubstr;
 
-// Lowers the largest file this process may write, so that a write fails part-way as it would
-// on a full disk; puts the limit back when it ends.
+// Lowers the largest file this process may write while it lives: writes fail part-way, as on a
+// full disk.
 struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : previousSignal(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &previous);
-        previousSignal = std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{bytes, previous.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousSignal);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous), std::signal(SIGXFSZ, previousSignal); }
+    void (*previousSignal)(int);
     rlimit previous{};
-    void (*previousSignal)(int) = nullptr;
 };
 
 TEST(WriteFailure, LeavesEveryFileAsItWasAndReportsTheCause)
@@ -62,6 +60,32 @@ TEST(WriteFailure, LeavesEveryFileAsItWasAndReportsTheCause)
     EXPECT_EQ(reports.Reports()[1].Path(), directory.Path(L"b.txt"));
     EXPECT_EQ(reports.Reports()[2].Path(), directory.Path(L"c.txt.bak"));
     EXPECT_THAT(reports.Reports()[0].ReportText(), HasSubstr(L"File too large"));
+}
+
+// Reads and writes 4 GiB and holds them in memory: too heavy for every run on a shared machine.
+TEST(LargeFile, IsConvertedInFullBeyondFourGibibytes)
+{
+    if (std::getenv("FENNICK_LARGE_FILE_TESTS") == nullptr) {
+        GTEST_SKIP() << "set FENNICK_LARGE_FILE_TESTS=1 to convert a file of 4 GiB";
+    }
+    TestDirectory directory;
+    CapturedReports reports;
+    const std::uint64_t length = (std::uint64_t{1} << 32) + 4;
+    directory.Write(L"large.txt", {'a', 'b', 'c'});
+    const std::filesystem::path path = FileSystemPath(directory.Path(L"large.txt"));
+    std::filesystem::resize_file(path, length - 1);
+    std::ofstream(path, std::ios::binary | std::ios::app).put('z');
+    FileConverter converter;
+    converter.SetBackupFlag(false);
+
+    EXPECT_TRUE(converter.ConvertToUtf8(directory.Path(L"large.txt")));
+    ASSERT_EQ(std::filesystem::file_size(path), length + 3);
+    std::ifstream converted(path, std::ios::binary);
+    std::string start(6, '\0');
+    converted.read(start.data(), 6).seekg(-1, std::ios::end);
+    EXPECT_EQ(start, "\xEF\xBB\xBF" "abc");
+    EXPECT_EQ(converted.get(), 'z');
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 } // namespace
