@@ -19,17 +19,10 @@ std::atomic<std::ptrdiff_t> liveAllocations{0};
 void* operator new(std::size_t size)
 {
     void* block = std::malloc(size == 0 ? 1 : size);
-    if (block == nullptr)
-        throw std::bad_alloc();
-    ++liveAllocations;
-    return block;
+    return block != nullptr ? (++liveAllocations, block) : throw std::bad_alloc();
 }
 void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* block) noexcept
-{
-    liveAllocations -= block != nullptr;
-    std::free(block);
-}
+void operator delete(void* block) noexcept { liveAllocations -= block != nullptr, std::free(block); }
 void operator delete[](void* block) noexcept { operator delete(block); }
 void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }

@@ -41,13 +41,24 @@ COLORREF ShownLinkColor(HWND label)
     return CLR_INVALID;
 }
 
-TEST(HyperlinkLabel, ShowsBlueThenRedUnderThePointer)
+TEST(HyperlinkLabel, ShowsBlueUnderlinedInTheDialogsFontThenRedAndTheHandUnderThePointer)
 {
     RunProbe([](ControlsProbeDialog& dialog) {
         HWND label = dialog.link.Handle();
         RECT client{};
         GetClientRect(label, &client);
         EXPECT_EQ(ShownLinkColor(label), kBlue);
+        LOGFONTW labelFont{}, dialogFont{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof labelFont, &labelFont);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog.Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
+        EXPECT_TRUE(labelFont.lfUnderline);
+        EXPECT_EQ(std::wstring(labelFont.lfFaceName), dialogFont.lfFaceName);
+
+        // Wine, like current Windows, has no help program to take a hand from.
+        ASSERT_EQ(GetFileAttributesW(HelpProgramPath().c_str()), INVALID_FILE_ATTRIBUTES);
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        EXPECT_TRUE(SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 
         MoveMouse(label, 3, 3);
         MoveMouse(label, client.right - 1, client.bottom - 1);
@@ -84,24 +95,6 @@ TEST(HyperlinkLabel, AClickOpensTheUrlAndLeavesTheLinkDarkBlue)
         EXPECT_EQ(opened, (std::vector<std::wstring>{testing::kProbeUrl, L"https://fennick.example/second"}));
     });
     HyperlinkLabel::SetUrlOpener(nullptr);
-}
-
-TEST(HyperlinkLabel, IsUnderlinedInTheDialogsFontAndShowsTheSystemHand)
-{
-    RunProbe([](ControlsProbeDialog& dialog) {
-        HWND label = dialog.link.Handle();
-        LOGFONTW labelFont{}, dialogFont{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof labelFont, &labelFont);
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog.Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
-        EXPECT_TRUE(labelFont.lfUnderline);
-        EXPECT_EQ(std::wstring(labelFont.lfFaceName), dialogFont.lfFaceName);
-
-        // Wine, like current Windows, has no help program to take a hand from.
-        ASSERT_EQ(GetFileAttributesW(HelpProgramPath().c_str()), INVALID_FILE_ATTRIBUTES);
-        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-        EXPECT_TRUE(SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
-    });
 }
 
 } // namespace
