@@ -12,13 +12,6 @@ bool IsUtf8(const Bytes& bytes)
     return FileConverter::IsUtf8Text(bytes);
 }
 
-TEST(IsUtf8Text, NeedsACharacterBeyondAscii)
-{
-    EXPECT_FALSE(IsUtf8({}));
-    EXPECT_FALSE(IsUtf8({'a', 'b'}));
-    EXPECT_TRUE(IsUtf8({0xEF, 0xBB, 0xBF}));
-}
-
 // Overlong forms, surrogates and values beyond U+10FFFF, told by decoding rather than by the
 // byte ranges the code under test uses.
 bool DecodesToACharacter(unsigned char first, unsigned char second)
