@@ -29,7 +29,6 @@ public:
 
     ColumnListCtrl list;
     HyperlinkLabel link;
-    bool columnsSet = false;
 
 protected:
     void DoDataExchange(DataExchange& exchange) override
@@ -42,7 +41,7 @@ protected:
     {
         Dialog::OnInitDialog();
         list.Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-        columnsSet = list.SetColumns(L"이름,120;개수,50;날짜,80");
+        EXPECT_TRUE(list.SetColumns(L"이름,120;개수,50;날짜,80"));
         link.SetURL(kProbeUrl);
         return true;
     }
