@@ -28,8 +28,7 @@ void RemoveExtended(const std::wstring& folder)
         const std::wstring path = folder + L"\\" + name;
         if (name == L"." || name == L"..") {
             continue;
-        }
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        } else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             RemoveExtended(path);
         } else {
             SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
