@@ -22,32 +22,52 @@ Bytes Marked(Bytes bytes)
     return bytes;
 }
 
-// Only well-formed UTF-8 stays as it is; anything else is ANSI text and is converted, and its
-// backup replaces an older one.
-TEST(ConvertToUtf8, LeavesEachKindOfFileInItsState)
+enum Setting { Kept, BackedUp, ReadOnly, BackupReadOnly };
+const Operation convert = &FileConverter::ConvertToUtf8;
+const Operation insert = &FileConverter::InsertUtf8Header;
+const Operation remove = &FileConverter::RemoveUtf8Header;
+
+// Only well-formed UTF-8 escapes conversion, whose backup replaces an older one; the mark alone
+// changes otherwise. What may not be written fails, unchanged, only when it needs rewriting.
+TEST(FileConverter, LeavesEachKindOfFileInItsState)
 {
+    const Bytes old{'o', 'l', 'd'};
     const struct {
+        Operation operation;
         Bytes before;
         Bytes after;
-        bool backedUp;
+        Setting setting = Kept;
     } cases[] = {
-        {{}, {}, false},
-        {Marked({0xB0, 0xA1}), Marked({0xB0, 0xA1}), false},
-        {{'a', 'b', 'c'}, Marked({'a', 'b', 'c'}), true},
-        {{'a', 0xEA, 0xB0, 0x80}, Marked({'a', 0xEA, 0xB0, 0x80}), false},
-        {{'a', 0xEA, 0xB0}, Marked({'a', 0xE5, 0xAA, 0x9B}), true},                     // UTF-8 cut short
-        {{0xED, 0xB0, 0xB0, 'a'}, Marked({0xE6, 0x81, 0xA3, 0xEC, 0xBA, 0xBB}), true}, // encoded surrogate
+        {convert, {}, {}},
+        {convert, Marked({0xB0, 0xA1}), Marked({0xB0, 0xA1})},
+        {convert, {'a', 0xEA, 0xB0, 0x80}, Marked({'a', 0xEA, 0xB0, 0x80})},
+        {convert, {'a', 'b', 'c'}, Marked({'a', 'b', 'c'}), BackedUp},
+        {convert, {'a', 0xEA, 0xB0}, Marked({'a', 0xE5, 0xAA, 0x9B}), BackedUp},                     // UTF-8 cut short
+        {convert, {0xED, 0xB0, 0xB0, 'a'}, Marked({0xE6, 0x81, 0xA3, 0xEC, 0xBA, 0xBB}), BackedUp}, // encoded surrogate
+        {convert, {0xB0, 0xA1}, Marked({0xEA, 0xB0, 0x80}), ReadOnly},
+        {convert, Marked({'a'}), Marked({'a'}), ReadOnly},
+        {convert, {0xB0, 0xA1}, Marked({0xEA, 0xB0, 0x80}), BackupReadOnly},
+        {insert, {'a'}, Marked({'a'})},    {insert, Marked({'a'}), Marked({'a'})},
+        {insert, {}, {}},                  {insert, {0xEF, 0xBB}, Marked({0xEF, 0xBB})},
+        {remove, Marked({}), {}},          {remove, Marked(Marked({'a'})), Marked({'a'})},
+        {remove, {0xEF, 0xBB}, {0xEF, 0xBB}},
+        {insert, {'a'}, Marked({'a'}), ReadOnly}, {insert, Marked({'a'}), Marked({'a'}), ReadOnly},
+        {remove, Marked({'a'}), {'a'}, ReadOnly}, {remove, {'a'}, {'a'}, ReadOnly},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.before));
+        SCOPED_TRACE(&c - cases);
         TestDirectory directory;
         CapturedReports reports;
         directory.Write(L"a.txt", c.before);
-        directory.Write(L"a.txt.bak", {'o', 'l', 'd'});
+        directory.Write(L"a.txt.bak", old);
+        const bool blocked = c.setting == ReadOnly || c.setting == BackupReadOnly;
+        if (blocked) {
+            directory.MakeReadOnly(c.setting == ReadOnly ? L"a.txt" : L"a.txt.bak");
+        }
 
-        EXPECT_TRUE(FileConverter().ConvertToUtf8(directory.Path(L"a.txt")));
-        EXPECT_EQ(directory.Read(L"a.txt"), c.after);
-        EXPECT_EQ(directory.Read(L"a.txt.bak"), c.backedUp ? c.before : Bytes({'o', 'l', 'd'}));
+        EXPECT_EQ((FileConverter().*c.operation)(directory.Path(L"a.txt")), !blocked || c.before == c.after);
+        EXPECT_EQ(directory.Read(L"a.txt"), blocked ? c.before : c.after);
+        EXPECT_EQ(directory.Read(L"a.txt.bak"), c.setting == BackedUp ? c.before : old);
         EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"a.txt.bak"));
         EXPECT_THAT(reports.Reports(), IsEmpty());
     }
@@ -85,35 +105,23 @@ TEST(FileConverter, RewritesFilesOfManyPiecesWhole)
     }
 }
 
-// Nothing on disk changes when a file or its backup may not be written; nothing is shown.
-TEST(FileConverter, FailsQuietlyOnFilesItMayNotReadOrWrite)
+// Nothing on disk changes, and nothing is shown, for what is missing or no file.
+TEST(FileConverter, FailsQuietlyOnFilesItCannotOpenOrBackUp)
 {
     TestDirectory directory;
     CapturedReports reports;
     std::filesystem::create_directory(FileSystemPath(directory.Path(L"folder")));
-    std::filesystem::create_directory(FileSystemPath(directory.Path(L"b.txt.bak")));
-    for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt"}) {
-        directory.Write(name, {0xB0, 0xA1});
-    }
-    directory.Write(L"c.txt.bak", {'o', 'l', 'd'});
-    directory.Write(L"marked.txt", Marked({'a'}));
-    for (const wchar_t* readOnly : {L"a.txt", L"c.txt.bak", L"marked.txt"}) {
-        directory.MakeReadOnly(readOnly);
-    }
+    std::filesystem::create_directory(FileSystemPath(directory.Path(L"a.txt.bak")));
+    directory.Write(L"a.txt", {0xB0, 0xA1});
     const FileConverter converter;
 
-    for (const wchar_t* name : {L"missing.txt", L"folder", L"a.txt", L"b.txt", L"c.txt"}) {
-        EXPECT_FALSE(converter.ConvertToUtf8(directory.Path(name))) << name;
+    for (const Operation operation : {convert, insert, remove}) {
+        EXPECT_FALSE((converter.*operation)(directory.Path(L"missing.txt")));
+        EXPECT_FALSE((converter.*operation)(directory.Path(L"folder")));
     }
-    EXPECT_FALSE(converter.InsertUtf8Header(directory.Path(L"missing.txt")));
-    EXPECT_FALSE(converter.RemoveUtf8Header(directory.Path(L"missing.txt")));
-    EXPECT_TRUE(converter.ConvertToUtf8(directory.Path(L"marked.txt")));
-    for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt"}) {
-        EXPECT_EQ(directory.Read(name), Bytes({0xB0, 0xA1})) << name;
-    }
-    EXPECT_EQ(directory.Read(L"c.txt.bak"), Bytes({'o', 'l', 'd'}));
-    EXPECT_THAT(directory.Names(),
-                ElementsAre(L"a.txt", L"b.txt", L"b.txt.bak", L"c.txt", L"c.txt.bak", L"folder", L"marked.txt"));
+    EXPECT_FALSE(converter.ConvertToUtf8(directory.Path(L"a.txt")));
+    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({0xB0, 0xA1}));
+    EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"a.txt.bak", L"folder"));
     EXPECT_THAT(reports.Reports(), IsEmpty());
 }
 
@@ -175,40 +183,6 @@ TEST(ConvertToUtf8, KeepsTheFileWhenConvertingFailsAndTheBackupWhenTheFileVanish
         EXPECT_EQ(directory.Names(), std::vector{c.left});
         EXPECT_EQ(directory.Read(c.left), original);
         EXPECT_EQ(reports.Paths(), c.reported ? std::vector{directory.Path(L"a.txt")} : std::vector<std::wstring>{});
-    }
-}
-
-// Only the first three bytes change; a read-only file fails, unchanged, only when it needs rewriting.
-TEST(ByteOrderMark, ChangesOnlyTheFirstThreeBytes)
-{
-    const Operation insert = &FileConverter::InsertUtf8Header;
-    const Operation remove = &FileConverter::RemoveUtf8Header;
-    const struct {
-        Operation operation;
-        Bytes before;
-        Bytes after;
-        bool readOnly = false;
-    } cases[] = {
-        {insert, {'a'}, Marked({'a'})},    {insert, Marked({'a'}), Marked({'a'})},
-        {insert, {}, {}},                  {insert, {0xEF, 0xBB}, Marked({0xEF, 0xBB})},
-        {remove, Marked({}), {}},          {remove, Marked(Marked({'a'})), Marked({'a'})},
-        {remove, {0xEF, 0xBB}, {0xEF, 0xBB}},
-        {insert, {'a'}, Marked({'a'}), true}, {insert, Marked({'a'}), Marked({'a'}), true},
-        {remove, Marked({'a'}), {'a'}, true}, {remove, {'a'}, {'a'}, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        TestDirectory directory;
-        CapturedReports reports;
-        directory.Write(L"a.txt", c.before);
-        if (c.readOnly) {
-            directory.MakeReadOnly(L"a.txt");
-        }
-        const FileConverter converter; // wants backups, which these operations never write
-        EXPECT_EQ((converter.*c.operation)(directory.Path(L"a.txt")), !c.readOnly || c.before == c.after);
-        EXPECT_EQ(directory.Read(L"a.txt"), c.readOnly ? c.before : c.after);
-        EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt"));
-        EXPECT_THAT(reports.Reports(), IsEmpty());
     }
 }
 
