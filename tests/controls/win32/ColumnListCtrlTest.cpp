@@ -12,6 +12,7 @@
 #include "tests/controls/win32/ControlsProbeDialog.h"
 #include "tests/controls/win32/WindowPixels.h"
 #include "tests/support/win32/ListDriving.h"
+#include "tests/support/win32/Pointer.h"
 
 // Blocks from operator new still allocated in this program, to see rows' texts released.
 std::atomic<std::ptrdiff_t> liveAllocations{0};
@@ -44,13 +45,10 @@ RECT HeaderItemRect(HWND header, int item)
     return rect;
 }
 
-// Button down and up over the item's middle, as the mouse clicks.
 void ClickHeaderItem(HWND header, int item)
 {
     const RECT rect = HeaderItemRect(header, item);
-    const LPARAM middle = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-    SendMessageW(header, WM_LBUTTONUP, 0, middle);
+    testing::ClickAt(header, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
 TEST(ColumnListCtrl, HeaderClicksSortByNumberDateOrTextAndAlternateTheDirection)

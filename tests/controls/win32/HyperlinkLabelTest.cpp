@@ -8,27 +8,19 @@
 #include "framework/win32/HelpProgramCursor.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
 #include "tests/controls/win32/WindowPixels.h"
+#include "tests/support/win32/Pointer.h"
 
 namespace fennick {
 namespace {
 
+using testing::ClickAt;
 using testing::ControlsProbeDialog;
+using testing::MovePointer;
 using testing::RunProbe;
 
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kDarkBlue = RGB(5, 34, 143);
-
-void MoveMouse(HWND window, int x, int y)
-{
-    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-}
-
-void Click(HWND window)
-{
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-}
 
 // The link colour on the screen: the solid underline shows it in at least a row of pixels.
 COLORREF ShownLinkColor(HWND label)
@@ -60,17 +52,17 @@ TEST(HyperlinkLabel, ShowsBlueUnderlinedInTheDialogsFontThenRedAndTheHandUnderTh
         EXPECT_TRUE(SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
         EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 
-        MoveMouse(label, 3, 3);
-        MoveMouse(label, client.right - 1, client.bottom - 1);
+        MovePointer(label, 3, 3);
+        MovePointer(label, client.right - 1, client.bottom - 1);
         EXPECT_EQ(GetCapture(), label);
         EXPECT_EQ(ShownLinkColor(label), kRed);
 
-        MoveMouse(label, client.right, 2); // just outside, seen through the capture
+        MovePointer(label, client.right, 2); // just outside, seen through the capture
         EXPECT_EQ(GetCapture(), nullptr);
         EXPECT_EQ(ShownLinkColor(label), kBlue);
 
         // Another window taking the capture ends the hover too: its leaving would go unseen.
-        MoveMouse(label, 3, 3);
+        MovePointer(label, 3, 3);
         SetCapture(GetDlgItem(dialog.Handle(), IDC_PROBE_OTHER));
         EXPECT_EQ(ShownLinkColor(label), kBlue);
         ReleaseCapture();
@@ -83,15 +75,15 @@ TEST(HyperlinkLabel, AClickOpensTheUrlAndLeavesTheLinkDarkBlue)
     HyperlinkLabel::SetUrlOpener([&](const std::wstring& url) { opened.push_back(url); });
     RunProbe([&](ControlsProbeDialog& dialog) {
         HWND label = dialog.link.Handle(); // the template's static lacks SS_NOTIFY; the label adds it
-        MoveMouse(label, 3, 3);
-        Click(label);
+        MovePointer(label, 3, 3);
+        ClickAt(label, 3, 3);
         EXPECT_EQ(opened, std::vector<std::wstring>{testing::kProbeUrl});
         EXPECT_EQ(ShownLinkColor(label), kDarkBlue) << "visited wins over hovered";
-        MoveMouse(label, -4, -4);
+        MovePointer(label, -4, -4);
         EXPECT_EQ(ShownLinkColor(label), kDarkBlue);
 
         dialog.link.SetURL(L"https://fennick.example/second");
-        Click(label);
+        ClickAt(label, 3, 3);
         EXPECT_EQ(opened, (std::vector<std::wstring>{testing::kProbeUrl, L"https://fennick.example/second"}));
     });
     HyperlinkLabel::SetUrlOpener(nullptr);
