@@ -3,80 +3,91 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
-#include "tests/controls/win32/AllocationCounter.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
+#include "tests/controls/win32/WindowPixels.h"
 #include "tests/support/win32/ListDriving.h"
+#include "tests/support/win32/Pointer.h"
+
+// Blocks from operator new still allocated in this program, to see rows' texts released.
+std::atomic<std::ptrdiff_t> liveAllocations{0};
+
+void* operator new(std::size_t size)
+{
+    void* block = std::malloc(size == 0 ? 1 : size);
+    return block != nullptr ? (++liveAllocations, block) : throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* block) noexcept { liveAllocations -= block != nullptr, std::free(block); }
+void operator delete[](void* block) noexcept { operator delete(block); }
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace fennick {
 namespace {
 
-using testing::ClickHeaderItem;
+using testing::ColumnTexts;
 using testing::ControlsProbeDialog;
 using testing::RunProbe;
+using testing::Ticks;
+using testing::WindowPixels;
 using Texts = std::vector<std::wstring>;
 
-// One column as the list shows it, top to bottom, after checking the stored texts agree.
-Texts ShownColumn(const ColumnListCtrl& list, int column)
+RECT HeaderItemRect(HWND header, int item)
 {
-    Texts texts;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        wchar_t text[260] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 260;
-        list.Send(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        texts.push_back(text);
-        EXPECT_EQ(list.GetRowTexts(row).at(static_cast<size_t>(column)), text) << "stored text of row " << row;
-    }
-    return texts;
+    RECT rect{};
+    EXPECT_TRUE(SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)));
+    return rect;
+}
+
+void ClickHeaderItem(HWND header, int item)
+{
+    const RECT rect = HeaderItemRect(header, item);
+    testing::ClickAt(header, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
 TEST(ColumnListCtrl, HeaderClicksSortByNumberDateOrTextAndAlternateTheDirection)
 {
     RunProbe([](ControlsProbeDialog& dialog) {
         ColumnListCtrl& list = dialog.list;
-        EXPECT_TRUE(dialog.columnsSet);
         list.AddRow({L"cherry", L"9", L"05/03/2009"});
         list.AddRow({L"Banana", L"100", L"31/12/2008"});
         list.AddRow({L"apple", L"10", L"01/04/2009"});
         EXPECT_EQ(list.AddRow({L"too", L"few"}), -1);
         list.SetCheck(1, true); // Banana's
         HWND header = list.Header().Handle();
-        ASSERT_NE(header, nullptr);
 
         ClickHeaderItem(header, 1);
-        EXPECT_EQ(ShownColumn(list, 1), (Texts{L"9", L"10", L"100"}));
+        EXPECT_EQ(ColumnTexts(list.Handle(), 1), (Texts{L"9", L"10", L"100"}));
         EXPECT_TRUE(list.GetCheck(2)); // the tick moves with its row
         ClickHeaderItem(header, 1);
-        EXPECT_EQ(ShownColumn(list, 1), (Texts{L"100", L"10", L"9"}));
-        EXPECT_EQ(list.Header().SortColumn(), 1);
-        EXPECT_FALSE(list.Header().SortAscending());
+        EXPECT_EQ(ColumnTexts(list.Handle(), 1), (Texts{L"100", L"10", L"9"}));
+        EXPECT_EQ(list.GetRowTexts(0), (Texts{L"Banana", L"100", L"31/12/2008"}));
 
         ClickHeaderItem(header, 2);
-        EXPECT_EQ(ShownColumn(list, 2), (Texts{L"31/12/2008", L"05/03/2009", L"01/04/2009"}));
+        EXPECT_EQ(ColumnTexts(list.Handle(), 2), (Texts{L"31/12/2008", L"05/03/2009", L"01/04/2009"}));
         // The user locale's order, not the code units': "apple" before "Banana".
         ClickHeaderItem(header, 0);
-        EXPECT_EQ(ShownColumn(list, 0), (Texts{L"apple", L"Banana", L"cherry"}));
+        EXPECT_EQ(ColumnTexts(list.Handle(), 0), (Texts{L"apple", L"Banana", L"cherry"}));
 
         // New texts count at the next sort; new rows wait at the end until then.
         ASSERT_TRUE(list.SetCellText(0, 0, L"date"));
         list.AddRow({L"0 first", L"1", L"01/01/2000"});
-        EXPECT_EQ(ShownColumn(list, 0), (Texts{L"date", L"Banana", L"cherry", L"0 first"}));
+        EXPECT_EQ(ColumnTexts(list.Handle(), 0), (Texts{L"date", L"Banana", L"cherry", L"0 first"}));
         ClickHeaderItem(header, 0);
-        EXPECT_EQ(ShownColumn(list, 0), (Texts{L"date", L"cherry", L"Banana", L"0 first"}));
-
+        EXPECT_EQ(ColumnTexts(list.Handle(), 0), (Texts{L"date", L"cherry", L"Banana", L"0 first"}));
         EXPECT_FALSE(list.SortByColumn(3, true));
-        EXPECT_EQ(list.Header().SortColumn(), 0);
     });
 }
 
-int SelectedRow(const ColumnListCtrl& list)
+int NextRow(const ColumnListCtrl& list, UINT state)
 {
-    return static_cast<int>(list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), state));
 }
 
 // The list view keeps no rows of its own: what any reader asks it comes from the rows here.
@@ -91,20 +102,20 @@ TEST(ColumnListCtrl, BoxClicksTheSpaceBarAndTypingWorkOnRowsTheListViewDoesNotHo
         testing::ClickCheckBox(list.Handle(), 1);
         EXPECT_TRUE(list.GetCheck(1));
         testing::PressSpaceOnRow(list.Handle(), 2);
-        EXPECT_EQ(testing::Ticks(list.Handle()), (std::vector<bool>{false, true, true}));
+        EXPECT_EQ(Ticks(list.Handle()), (std::vector<bool>{false, true, true}));
         testing::ClickCheckBox(list.Handle(), 1);
-        EXPECT_EQ(testing::Ticks(list.Handle()), (std::vector<bool>{false, false, true}));
+        EXPECT_EQ(Ticks(list.Handle()), (std::vector<bool>{false, false, true}));
 
         // Row "b" has the selection and the tick; both go with it to its sorted place.
-        ASSERT_EQ(SelectedRow(list), 2);
+        ASSERT_EQ(NextRow(list, LVNI_SELECTED), 2);
         ASSERT_TRUE(list.SortByColumn(0, true));
-        EXPECT_EQ(testing::ColumnTexts(list.Handle(), 0), (Texts{L"a", L"b", L"c"}));
-        EXPECT_EQ(SelectedRow(list), 1);
-        EXPECT_EQ(testing::Ticks(list.Handle()), (std::vector<bool>{false, true, false}));
+        EXPECT_EQ(ColumnTexts(list.Handle(), 0), (Texts{L"a", L"b", L"c"}));
+        EXPECT_EQ(NextRow(list, LVNI_SELECTED), 1);
+        EXPECT_EQ(Ticks(list.Handle()), (std::vector<bool>{false, true, false}));
 
         // Typing a row's first letter, whatever its case, moves the focus there.
         list.Send(WM_CHAR, L'C', 1); // a repeat count of one, as a key press has
-        EXPECT_EQ(list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 2);
+        EXPECT_EQ(NextRow(list, LVNI_FOCUSED), 2);
     });
 }
 
@@ -118,17 +129,69 @@ TEST(ColumnListCtrl, ReleasesTheRowsTextsWhenRowsGoOrTheWindowCloses)
     };
 
     RunProbe([&](ControlsProbeDialog& dialog) {
-        const std::ptrdiff_t before = testing::LiveAllocations();
+        const std::ptrdiff_t before = liveAllocations.load();
         addRows(dialog.list);
-        EXPECT_GE(testing::LiveAllocations() - before, kRows * 4);
+        EXPECT_GE(liveAllocations.load() - before, kRows * 4);
         EXPECT_TRUE(dialog.list.DeleteAllRows());
-        EXPECT_EQ(dialog.list.RowCount(), 0);
-        EXPECT_LT(testing::LiveAllocations() - before, kRows);
+        EXPECT_LT(liveAllocations.load() - before, kRows);
     });
 
-    const std::ptrdiff_t beforeDialog = testing::LiveAllocations();
+    const std::ptrdiff_t beforeDialog = liveAllocations.load();
     RunProbe([&](ControlsProbeDialog& dialog) { addRows(dialog.list); });
-    EXPECT_LT(testing::LiveAllocations() - beforeDialog, kRows);
+    EXPECT_LT(liveAllocations.load() - beforeDialog, kRows);
+}
+
+const COLORREF kFace = GetSysColor(COLOR_BTNFACE);
+const COLORREF kLight = GetSysColor(COLOR_BTNHIGHLIGHT);
+const COLORREF kShadow = GetSysColor(COLOR_BTNSHADOW);
+
+int Area(const RECT& area)
+{
+    return (area.right - area.left) * (area.bottom - area.top);
+}
+
+// With o a quarter of the item's height, R its right and B its bottom edge: the flat side runs
+// from R - 3o to R - o (lit at the bottom pointing up, in shadow at the top pointing down);
+// between base and tip the left edge is in shadow and the right edge lit; around it the face.
+void ExpectArrow(const WindowPixels& pixels, const RECT& item, bool ascending)
+{
+    const int o = (item.bottom - item.top) / 4, r = item.right, b = item.bottom;
+    ASSERT_GE(o, 3) << "header too low to tell the arrow's edges apart";
+    const int baseY = ascending ? b - o - 1 : o;
+    for (int x = r - 3 * o; x <= r - o - 2; ++x)
+        EXPECT_EQ(pixels.At(x, baseY), ascending ? kLight : kShadow) << "base at R - " << r - x;
+    for (int y = o + 2; y < b - o - 1; ++y) {
+        std::vector<int> edges;
+        for (int x = r - 3 * o - 2; x < r; ++x) {
+            if (pixels.At(x, y) != kFace)
+                edges.push_back(x);
+        }
+        ASSERT_GE(edges.size(), 2u) << "row " << y;
+        EXPECT_EQ(pixels.At(edges.front(), y), kShadow) << "row " << y;
+        EXPECT_EQ(pixels.At(edges.back(), y), kLight) << "row " << y;
+    }
+    const RECT above{r - 3 * o - 2, item.top, r, o - 1}, below{r - 3 * o - 2, b - o + 1, r, b}, right{r - o + 1, item.top, r, b};
+    for (const RECT& area : {above, below, right})
+        EXPECT_EQ(pixels.Count(kFace, area), Area(area)) << "around the arrow, rows " << area.top << ".." << area.bottom;
+}
+
+TEST(SortHeaderCtrl, DrawsTheEngravedArrowWhereTheSortColumnEnds)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        HWND header = dialog.list.Header().Handle();
+        ClickHeaderItem(header, 0);
+        ExpectArrow(WindowPixels(header), HeaderItemRect(header, 0), true);
+        ClickHeaderItem(header, 0);
+        ExpectArrow(WindowPixels(header), HeaderItemRect(header, 0), false);
+
+        // The sort moves on: the old column is still drawn here, but without an arrow.
+        ClickHeaderItem(header, 1);
+        const WindowPixels pixels(header);
+        ExpectArrow(pixels, HeaderItemRect(header, 1), true);
+        RECT formerArrow = HeaderItemRect(header, 0);
+        formerArrow.left = formerArrow.right - 3 * ((formerArrow.bottom - formerArrow.top) / 4) - 2;
+        EXPECT_EQ(pixels.Count(kFace, formerArrow), Area(formerArrow));
+    });
 }
 
 } // namespace

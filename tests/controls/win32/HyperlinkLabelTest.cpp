@@ -8,30 +8,21 @@
 #include "framework/win32/HelpProgramCursor.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
 #include "tests/controls/win32/WindowPixels.h"
+#include "tests/support/win32/Pointer.h"
 
 namespace fennick {
 namespace {
 
+using testing::ClickAt;
 using testing::ControlsProbeDialog;
+using testing::MovePointer;
 using testing::RunProbe;
 
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kDarkBlue = RGB(5, 34, 143);
 
-void MoveMouse(HWND window, int x, int y)
-{
-    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-}
-
-void Click(HWND window)
-{
-    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP})
-        SendMessageW(window, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(3, 3));
-}
-
-// The link colour on the screen. The underline is drawn solid whatever the font smoothing, so
-// a link colour shows in at least a row of pixels.
+// The link colour on the screen: the solid underline shows it in at least a row of pixels.
 COLORREF ShownLinkColor(HWND label)
 {
     const testing::WindowPixels pixels(label);
@@ -42,25 +33,36 @@ COLORREF ShownLinkColor(HWND label)
     return CLR_INVALID;
 }
 
-TEST(HyperlinkLabel, ShowsBlueThenRedUnderThePointer)
+TEST(HyperlinkLabel, ShowsBlueUnderlinedInTheDialogsFontThenRedAndTheHandUnderThePointer)
 {
     RunProbe([](ControlsProbeDialog& dialog) {
         HWND label = dialog.link.Handle();
-        RECT client;
+        RECT client{};
         GetClientRect(label, &client);
         EXPECT_EQ(ShownLinkColor(label), kBlue);
+        LOGFONTW labelFont{}, dialogFont{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof labelFont, &labelFont);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog.Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
+        EXPECT_TRUE(labelFont.lfUnderline);
+        EXPECT_EQ(std::wstring(labelFont.lfFaceName), dialogFont.lfFaceName);
 
-        MoveMouse(label, 3, 3);
-        MoveMouse(label, client.right - 1, client.bottom - 1);
+        // Wine, like current Windows, has no help program to take a hand from.
+        ASSERT_EQ(GetFileAttributesW(HelpProgramPath().c_str()), INVALID_FILE_ATTRIBUTES);
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        EXPECT_TRUE(SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+
+        MovePointer(label, 3, 3);
+        MovePointer(label, client.right - 1, client.bottom - 1);
         EXPECT_EQ(GetCapture(), label);
         EXPECT_EQ(ShownLinkColor(label), kRed);
 
-        MoveMouse(label, client.right, 2); // just outside, seen through the capture
+        MovePointer(label, client.right, 2); // just outside, seen through the capture
         EXPECT_EQ(GetCapture(), nullptr);
         EXPECT_EQ(ShownLinkColor(label), kBlue);
 
         // Another window taking the capture ends the hover too: its leaving would go unseen.
-        MoveMouse(label, 3, 3);
+        MovePointer(label, 3, 3);
         SetCapture(GetDlgItem(dialog.Handle(), IDC_PROBE_OTHER));
         EXPECT_EQ(ShownLinkColor(label), kBlue);
         ReleaseCapture();
@@ -72,40 +74,19 @@ TEST(HyperlinkLabel, AClickOpensTheUrlAndLeavesTheLinkDarkBlue)
     std::vector<std::wstring> opened; // instead of a browser
     HyperlinkLabel::SetUrlOpener([&](const std::wstring& url) { opened.push_back(url); });
     RunProbe([&](ControlsProbeDialog& dialog) {
-        HWND label = dialog.link.Handle();
-        // The template's static has no SS_NOTIFY: the label added it, so clicks are reported.
-        MoveMouse(label, 3, 3);
-        Click(label);
+        HWND label = dialog.link.Handle(); // the template's static lacks SS_NOTIFY; the label adds it
+        MovePointer(label, 3, 3);
+        ClickAt(label, 3, 3);
         EXPECT_EQ(opened, std::vector<std::wstring>{testing::kProbeUrl});
         EXPECT_EQ(ShownLinkColor(label), kDarkBlue) << "visited wins over hovered";
-        MoveMouse(label, -4, -4);
+        MovePointer(label, -4, -4);
         EXPECT_EQ(ShownLinkColor(label), kDarkBlue);
 
         dialog.link.SetURL(L"https://fennick.example/second");
-        Click(label);
+        ClickAt(label, 3, 3);
         EXPECT_EQ(opened, (std::vector<std::wstring>{testing::kProbeUrl, L"https://fennick.example/second"}));
     });
     HyperlinkLabel::SetUrlOpener(nullptr);
-}
-
-TEST(HyperlinkLabel, IsUnderlinedInTheDialogsFontAndShowsTheSystemHand)
-{
-    RunProbe([](ControlsProbeDialog& dialog) {
-        HWND label = dialog.link.Handle();
-        LOGFONTW labelFont{};
-        LOGFONTW dialogFont{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof labelFont, &labelFont);
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog.Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
-        EXPECT_TRUE(labelFont.lfUnderline);
-        EXPECT_FALSE(dialogFont.lfUnderline);
-        EXPECT_EQ(std::wstring(labelFont.lfFaceName), dialogFont.lfFaceName);
-
-        // Wine, like current Windows, has no help program to take a hand from.
-        ASSERT_EQ(GetFileAttributesW(HelpProgramPath().c_str()), INVALID_FILE_ATTRIBUTES);
-        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-        EXPECT_TRUE(SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
-    });
 }
 
 } // namespace

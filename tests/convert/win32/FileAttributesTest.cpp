@@ -9,7 +9,7 @@
 namespace fennick::test {
 namespace {
 
-TEST(FileAttributes, SurviveEveryRewrite)
+TEST(FileAttributes, SurviveEveryRewriteAndAFileAnotherProgramHoldsIsLeftAlone)
 {
     TestDirectory directory;
     CapturedReports reports;
@@ -19,29 +19,16 @@ TEST(FileAttributes, SurviveEveryRewrite)
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), attributes));
     const FileConverter converter;
 
-    EXPECT_TRUE(converter.ConvertToUtf8(path));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
-    EXPECT_TRUE(converter.RemoveUtf8Header(path));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
-    EXPECT_TRUE(converter.InsertUtf8Header(path));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
-    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({0xEF, 0xBB, 0xBF, 0xEA, 0xB0, 0x80}));
-    EXPECT_TRUE(reports.Reports().empty());
-}
-
-TEST(FileAttributes, AFileAnotherProgramKeepsToItselfIsLeftAlone)
-{
-    TestDirectory directory;
-    CapturedReports reports;
-    directory.Write(L"a.txt", {'a'});
-    const std::wstring path = directory.Path(L"a.txt");
+    for (const auto rewrite : {&FileConverter::ConvertToUtf8, &FileConverter::RemoveUtf8Header}) {
+        EXPECT_TRUE((converter.*rewrite)(path));
+        EXPECT_EQ(GetFileAttributesW(path.c_str()), attributes);
+    }
     const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-
-    EXPECT_FALSE(FileConverter().InsertUtf8Header(path));
+    EXPECT_FALSE(converter.InsertUtf8Header(path));
     CloseHandle(held);
-    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({'a'}));
-    EXPECT_EQ(directory.Names(), std::vector<std::wstring>{L"a.txt"});
+    EXPECT_EQ(directory.Read(L"a.txt"), Bytes({0xEA, 0xB0, 0x80}));
+    EXPECT_EQ(directory.Names(), (std::vector<std::wstring>{L"a.txt", L"a.txt.bak"}));
     EXPECT_TRUE(reports.Reports().empty());
 }
 

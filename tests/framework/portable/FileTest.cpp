@@ -26,29 +26,22 @@ TEST(File, OpensOnlyExistingRegularFilesAndNeverAShortenedPath)
     EXPECT_TRUE(file.OpenForReading(directory.Path(L"a.txt")));
 }
 
-TEST(File, ReadingPastTheEndRaisesNamingTheFile)
+TEST(File, ReportsLengthsBeyondFourGibibytesAndNamesItselfWhenReadPastItsEnd)
 {
     TestDirectory directory;
-    directory.Write(L"short.txt", {'a', 'b'});
+    directory.Write(L"large.bin", {'a', 'b'});
+    const std::uint64_t length = (std::uint64_t{1} << 32) + 5;
     File file;
-    ASSERT_TRUE(file.OpenForReading(directory.Path(L"short.txt")));
+    ASSERT_TRUE(file.OpenForReading(directory.Path(L"large.bin")));
     Bytes read(3);
     try {
         file.Read(read);
         ADD_FAILURE() << "reading three bytes of a two-byte file succeeded";
     } catch (const FileException& failure) {
-        EXPECT_EQ(failure.Path(), directory.Path(L"short.txt"));
+        EXPECT_EQ(failure.Path(), directory.Path(L"large.bin"));
     }
-}
-
-TEST(File, ReportsLengthsBeyondFourGibibytesInFull)
-{
-    TestDirectory directory;
-    directory.Write(L"large.bin", {});
-    const std::uint64_t length = (std::uint64_t{1} << 32) + 5;
+    file.Close();
     std::filesystem::resize_file(FileSystemPath(directory.Path(L"large.bin")), length);
-
-    File file;
     ASSERT_TRUE(file.OpenForReading(directory.Path(L"large.bin")));
     EXPECT_EQ(file.GetLength(), length);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "framework/portable/ErrorReport.h"
@@ -15,6 +16,16 @@ public:
     ~CapturedReports() { SetErrorReportHandler(std::move(previous_)); }
 
     const std::vector<FileException>& Reports() const { return reports_; }
+
+    // The paths the reports name, in order.
+    std::vector<std::wstring> Paths() const
+    {
+        std::vector<std::wstring> paths;
+        for (const FileException& report : reports_) {
+            paths.push_back(report.Path());
+        }
+        return paths;
+    }
 
 private:
     std::vector<FileException> reports_;

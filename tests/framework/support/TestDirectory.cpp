@@ -1,18 +1,53 @@
 #include "tests/framework/support/TestDirectory.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
 
-#include "tests/framework/support/RemoveTree.h"
-
 namespace fennick::test {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+#ifdef _WIN32
+// The run-time library's folder walk stops at the classic path limit; the extended form
+// reaches everything, read-only files included.
+void RemoveExtended(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    for (bool found = search != INVALID_HANDLE_VALUE; found; found = FindNextFileW(search, &entry)) {
+        const std::wstring name = entry.cFileName;
+        const std::wstring path = folder + L"\\" + name;
+        if (name == L"." || name == L"..") {
+            continue;
+        } else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveExtended(path);
+        } else {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        }
+    }
+    FindClose(search);
+    SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(folder.c_str());
+}
+
+void RemoveTree(const fs::path& root) { RemoveExtended(L"\\\\?\\" + fs::absolute(root).wstring()); }
+#else
+void RemoveTree(const fs::path& root)
+{
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+}
+#endif
 
 std::wstring WideName(const fs::path& path)
 {

@@ -9,9 +9,8 @@ namespace fennick::test {
 
 using Bytes = std::vector<unsigned char>;
 
-// A fresh folder for one test, removed with all it holds when the test ends. Names are wide,
-// as the file operations under test take them; the folder's own files are reached without the
-// code under test.
+// A fresh folder for one test, removed with all it holds when the test ends. Its files are
+// reached without the code under test, by wide names as that code takes them.
 class TestDirectory {
 public:
     TestDirectory();
@@ -19,7 +18,6 @@ public:
     TestDirectory& operator=(const TestDirectory&) = delete;
     ~TestDirectory();
 
-    // The full path of `name` inside the folder.
     std::wstring Path(std::wstring_view name) const;
 
     void Write(std::wstring_view name, const Bytes& bytes) const;

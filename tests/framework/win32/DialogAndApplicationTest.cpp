@@ -51,7 +51,7 @@ public:
     ProbeControl label;
     std::vector<UINT> lifecycle;
     int buttonCommandsSeenByDialog = 0;
-    bool throwOnPaint = false;
+    bool throwOnAppMessage = false;
 
 protected:
     void DoDataExchange(DataExchange& exchange) override
@@ -74,7 +74,7 @@ protected:
                 ++buttonCommandsSeenByDialog;
             break;
         case WM_APP:
-            if (throwOnPaint)
+            if (throwOnAppMessage)
                 throw std::runtime_error("probe failure");
             break;
         }
@@ -82,25 +82,20 @@ protected:
     }
 };
 
-struct ScopedMessageBoxes {
-    std::vector<MessageBoxRequest> shown;
-    ScopedMessageBoxes()
-    {
-        SetMessageBoxHandler([this](const MessageBoxRequest& request) {
-            shown.push_back(request);
-            return IDOK;
-        });
-    }
-    ~ScopedMessageBoxes() { SetMessageBoxHandler(nullptr); }
-};
-
-TEST(Dialog, SeesCreationBeforeInitialisationAndExchangesTextBothWays)
+TEST(Dialog, ExchangesTextBothWaysAndBindsControlsOnceForTheirReflectedNotifications)
 {
     ProbeDialog dialog;
     std::wstring shownAtStart;
+    LRESULT labelBrush = 0;
     DriveNextModal([&](HWND window) {
         shownAtStart = WindowText(GetDlgItem(window, IDC_PROBE_EDIT));
+        dialog.UpdateData(false); // a second exchange must not bind again
         SetWindowTextW(GetDlgItem(window, IDC_PROBE_EDIT), L"바뀐 글");
+        SendMessageW(GetDlgItem(window, IDC_PROBE_BUTTON), BM_CLICK, 0, 0);
+        HWND label = GetDlgItem(window, IDC_PROBE_LABEL);
+        HDC dc = GetDC(label);
+        labelBrush = SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
+        ReleaseDC(label, dc);
         SendMessageW(window, WM_COMMAND, IDOK, 0);
     });
 
@@ -108,29 +103,11 @@ TEST(Dialog, SeesCreationBeforeInitialisationAndExchangesTextBothWays)
     EXPECT_EQ(shownAtStart, L"처음 글");
     EXPECT_EQ(dialog.text, L"바뀐 글");
     EXPECT_EQ(dialog.lifecycle, (std::vector<UINT>{WM_CREATE, WM_INITDIALOG, WM_DESTROY}));
-    EXPECT_EQ(dialog.Handle(), nullptr);
-}
-
-TEST(Dialog, BindsControlsOnceAndGivesThemTheirReflectedNotifications)
-{
-    ProbeDialog dialog;
-    LRESULT labelBrush = 0;
-    DriveNextModal([&](HWND window) {
-        dialog.UpdateData(false); // a second exchange must not bind again
-        SendMessageW(GetDlgItem(window, IDC_PROBE_BUTTON), BM_CLICK, 0, 0);
-        HWND label = GetDlgItem(window, IDC_PROBE_LABEL);
-        HDC dc = GetDC(label);
-        labelBrush = SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                  reinterpret_cast<LPARAM>(label));
-        ReleaseDC(label, dc);
-        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
-    });
-
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.button.presubclassCalls, 1);
     EXPECT_EQ(dialog.button.reflectedClicks, 1);
     EXPECT_EQ(dialog.buttonCommandsSeenByDialog, 0);
     EXPECT_EQ(labelBrush, reinterpret_cast<LRESULT>(dialog.label.colorBrush));
+    EXPECT_EQ(dialog.Handle(), nullptr);
     EXPECT_EQ(dialog.button.Handle(), nullptr);
 }
 
@@ -180,9 +157,13 @@ TEST(Dialog, EscapeAndTheCloseBoxEndItAsCancelWithoutSavingTexts)
 
 TEST(Dialog, AnExceptionInAHandlerIsReportedAndTheDialogGoesOn)
 {
-    ScopedMessageBoxes boxes;
+    std::vector<MessageBoxRequest> shown;
+    SetMessageBoxHandler([&](const MessageBoxRequest& request) {
+        shown.push_back(request);
+        return IDOK;
+    });
     ProbeDialog dialog;
-    dialog.throwOnPaint = true;
+    dialog.throwOnAppMessage = true;
     bool stillThere = false;
     DriveNextModal([&](HWND window) {
         SendMessageW(window, WM_APP, 0, 0);
@@ -192,9 +173,69 @@ TEST(Dialog, AnExceptionInAHandlerIsReportedAndTheDialogGoesOn)
 
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(stillThere);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_NE(boxes.shown[0].text.find(L"probe failure"), std::wstring::npos);
-    EXPECT_EQ(boxes.shown[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    SetMessageBoxHandler(nullptr);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find(L"probe failure"), std::wstring::npos);
+    EXPECT_EQ(shown[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+class ProbeApplication : public Application {
+protected:
+    bool InitInstance() override { return false; }
+};
+
+TEST(WaitCursor, NestedWaitsKeepTheWaitCursorUntilTheOutermostEnds)
+{
+    ProbeApplication application;
+    HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+    SetCursor(arrow);
+    {
+        WaitCursor outer;
+        EXPECT_EQ(GetCursor(), wait);
+        {
+            WaitCursor inner;
+            EXPECT_EQ(GetCursor(), wait);
+        }
+        EXPECT_EQ(GetCursor(), wait);
+    }
+    EXPECT_EQ(GetCursor(), arrow);
+}
+
+TEST(Application, DialogsAndMessageBoxesWithoutParentBelongToTheMainWindow)
+{
+    ProbeApplication application;
+    Dialog mainDialog(IDD_PROBE, nullptr);
+    application.SetMainWindow(&mainDialog);
+
+    HWND ownerOfInner = nullptr;
+    HWND mainWindow = nullptr;
+    bool mainDisabledMeanwhile = false;
+    MessageBoxRequest boxRequest{};
+    SetMessageBoxHandler([&](const MessageBoxRequest& request) {
+        boxRequest = request;
+        return IDYES;
+    });
+
+    DriveNextModal([&](HWND main) {
+        mainWindow = main;
+        EXPECT_EQ(ShowMessageBox(L"질문 내용", L"질문", MB_YESNO | MB_ICONQUESTION), IDYES);
+        Dialog inner(IDD_PROBE, nullptr);
+        DriveNextModal([&](HWND innerWindow) {
+            ownerOfInner = GetWindow(innerWindow, GW_OWNER);
+            mainDisabledMeanwhile = !IsWindowEnabled(main);
+            SendMessageW(innerWindow, WM_COMMAND, IDCANCEL, 0);
+        });
+        inner.DoModal();
+        SendMessageW(main, WM_COMMAND, IDCANCEL, 0);
+    });
+    mainDialog.DoModal();
+    SetMessageBoxHandler(nullptr);
+
+    EXPECT_EQ(ownerOfInner, mainWindow);
+    EXPECT_TRUE(mainDisabledMeanwhile);
+    EXPECT_EQ(boxRequest.owner, mainWindow);
+    EXPECT_EQ(boxRequest.caption, L"질문");
 }
 
 } // namespace
