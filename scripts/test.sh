@@ -19,6 +19,7 @@ start_wineserver
 trap stop_session EXIT
 
 status=0
+scripts/check-format.sh || { echo "format: run scripts/check-format.sh --fix" >&2; status=1; }
 ctest --preset native || status=1
 ctest --preset windows || status=1
 

@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 constexpr int TopFolders = 10;
 constexpr int SubFoldersEach = 99; // 10 + 10 x 99 = 1,000 folders
 constexpr int FilesPerFolder = 100;
-constexpr std::array<const char*, 10> Extensions{".txt", ".TXT", ".h", ".cpp", ".html", ".htm", ".php", "", ".tar.gz", ".md"};
+constexpr std::array<const char*, 10> Extensions{".txt", ".TXT", ".h", ".cpp",    ".html",
+                                                 ".htm", ".php", "",   ".tar.gz", ".md"};
 
 void FillFolder(const fs::path& folder)
 {

@@ -58,8 +58,8 @@ void AnsiToUtf8(benchmark::State& state, CorpusKind kind)
 void ConvertToUtf8(benchmark::State& state, CorpusKind kind)
 {
     const auto& corpus = Corpus(kind);
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("fennick-bench-" + std::to_string(std::random_device{}()) + ".txt");
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("fennick-bench-" + std::to_string(std::random_device{}()) + ".txt");
     const std::u32string widePath = path.u32string();
     FileConverter converter;
     converter.SetBackupFlag(false);

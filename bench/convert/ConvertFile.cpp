@@ -13,9 +13,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <path>\n", argv[0]);
         return 2;
     }
-    fennick::SetErrorReportHandler([](const fennick::FileException& failure) {
-        std::fprintf(stderr, "%ls\n", failure.ReportText().c_str());
-    });
+    fennick::SetErrorReportHandler(
+        [](const fennick::FileException& failure) { std::fprintf(stderr, "%ls\n", failure.ReportText().c_str()); });
     const std::u32string path = std::filesystem::path(argv[1]).u32string();
     fennick::FileConverter converter;
     converter.SetBackupFlag(false);

@@ -13,17 +13,16 @@ namespace {
 
 // Words of everyday Korean, some with syllables that only code page 949 has beyond EUC-KR.
 constexpr std::array<std::u8string_view, 32> koreanWords = {
-    u8"문서",   u8"파일",     u8"변환",   u8"인코딩", u8"사용자", u8"프로그램", u8"데이터", u8"설정",
-    u8"확인",   u8"저장",     u8"한국어", u8"글자",   u8"화면",   u8"목록",     u8"결과",   u8"성공",
-    u8"실패",   u8"똠방각하", u8"햏",     u8"뷁",     u8"괜찮습니다", u8"그리고", u8"하지만", u8"오늘은",
-    u8"날씨가", u8"좋습니다", u8"회의",   u8"자료를", u8"정리했습니다", u8"다음", u8"주에", u8"봅시다",
+    u8"문서",   u8"파일",     u8"변환",   u8"인코딩", u8"사용자",       u8"프로그램", u8"데이터", u8"설정",
+    u8"확인",   u8"저장",     u8"한국어", u8"글자",   u8"화면",         u8"목록",     u8"결과",   u8"성공",
+    u8"실패",   u8"똠방각하", u8"햏",     u8"뷁",     u8"괜찮습니다",   u8"그리고",   u8"하지만", u8"오늘은",
+    u8"날씨가", u8"좋습니다", u8"회의",   u8"자료를", u8"정리했습니다", u8"다음",     u8"주에",   u8"봅시다",
 };
 
 constexpr std::array<std::string_view, 32> englishWords = {
-    "document", "file", "convert", "encoding", "user", "program", "data", "settings",
-    "check", "save", "language", "letter", "screen", "list", "result", "success",
-    "failure", "the", "and", "but", "today", "weather", "is", "fine",
-    "meeting", "notes", "were", "tidied", "next", "week", "see", "you",
+    "document", "file",   "convert", "encoding", "user",    "program", "data", "settings", "check", "save",  "language",
+    "letter",   "screen", "list",    "result",   "success", "failure", "the",  "and",      "but",   "today", "weather",
+    "is",       "fine",   "meeting", "notes",    "were",    "tidied",  "next", "week",     "see",   "you",
 };
 
 // One paragraph of markup around `words` random words separated by spaces.
@@ -90,8 +89,8 @@ std::vector<unsigned char> MakeCorpus(CorpusKind kind, std::size_t size)
     std::vector<unsigned char> corpus;
     corpus.reserve(size);
     for (;;) {
-        std::string paragraph = kind == CorpusKind::Ascii ? Paragraph(random, englishWords)
-                                                          : Paragraph(random, koreanWords);
+        std::string paragraph =
+            kind == CorpusKind::Ascii ? Paragraph(random, englishWords) : Paragraph(random, koreanWords);
         if (kind == CorpusKind::KoreanCp949) {
             paragraph = encoder.Encode(paragraph);
         }

@@ -8,8 +8,8 @@ namespace fennick::bench {
 
 enum class CorpusKind {
     KoreanCp949, // Korean prose in code page 949 inside ASCII markup
-    KoreanUtf8,  // the same text in UTF-8
-    Ascii,       // English prose in the same markup
+    KoreanUtf8, // the same text in UTF-8
+    Ascii, // English prose in the same markup
 };
 
 // The kind named `name` ("korean-cp949", "korean-utf8", "ascii"); raises on other names.

@@ -14,8 +14,7 @@ int main(int argc, char** argv)
         return 2;
     }
     try {
-        const auto corpus = fennick::bench::MakeCorpus(fennick::bench::CorpusKindNamed(argv[1]),
-                                                       std::stoull(argv[2]));
+        const auto corpus = fennick::bench::MakeCorpus(fennick::bench::CorpusKindNamed(argv[1]), std::stoull(argv[2]));
         std::ofstream file(argv[3], std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(corpus.data()), static_cast<std::streamsize>(corpus.size()));
         return file.flush() ? 0 : 1;

@@ -56,7 +56,8 @@ void TimeTheWindow(HWND window, const std::wstring& tree, const std::wstring& to
     std::printf("drop of the tree (walk and lists): %.0f ms, %d rows\n", drop, RowCount(window, IDC_FILE_LIST));
     const double rebuild = MillisecondsOf(window, [&] { Press(window, IDC_APPLY_EXCLUSION); });
     std::printf("rebuilding the lists (\"적용\"): %.0f ms\n", rebuild);
-    const double tick = MillisecondsOf(window, [&] { testing::ClickCheckBox(GetDlgItem(window, IDC_EXTENSION_LIST), 0); });
+    const double tick =
+        MillisecondsOf(window, [&] { testing::ClickCheckBox(GetDlgItem(window, IDC_EXTENSION_LIST), 0); });
     std::printf("ticking one extension by its row: %.0f ms\n", tick);
     const double sort = MillisecondsOf(window, [&] { ClickHeaderItem(files, 0); });
     std::printf("sorting the file list by a header click: %.0f ms\n", sort);
@@ -88,7 +89,9 @@ int main()
 
     // Yes to the folder question, No to backups, OK to the summaries.
     SetMessageBoxHandler([](const MessageBoxRequest& request) {
-        return (request.type & MB_TYPEMASK) == MB_YESNOCANCEL ? IDNO : (request.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        return (request.type & MB_TYPEMASK) == MB_YESNOCANCEL ? IDNO
+               : (request.type & MB_TYPEMASK) == MB_YESNO     ? IDYES
+                                                              : IDOK;
     });
     testing::RunMainDialog([&](HWND window) { TimeTheWindow(window, tree, toConvert); });
     std::fflush(stdout);

@@ -4,9 +4,7 @@
 
 namespace fennick {
 
-Archive::Archive(std::vector<std::uint8_t> bytes) : storing_(false), bytes_(std::move(bytes))
-{
-}
+Archive::Archive(std::vector<std::uint8_t> bytes) : storing_(false), bytes_(std::move(bytes)) {}
 
 void Archive::WriteInt32(std::int32_t value)
 {

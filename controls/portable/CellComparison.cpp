@@ -22,8 +22,7 @@ int Order(int first, int second)
     return (first > second) - (first < second);
 }
 
-int CompareKnownKinds(const std::wstring& first, const std::wstring& second,
-                      TextComparer compareTexts)
+int CompareKnownKinds(const std::wstring& first, const std::wstring& second, TextComparer compareTexts)
 {
     if (IsNumberText(first))
         return CompareNumberTexts(first, second);
@@ -72,11 +71,9 @@ int CompareDateTexts(std::wstring_view first, std::wstring_view second)
     return 0;
 }
 
-int CompareCells(const std::wstring& first, const std::wstring& second, bool ascending,
-                 TextComparer compareTexts)
+int CompareCells(const std::wstring& first, const std::wstring& second, bool ascending, TextComparer compareTexts)
 {
-    return ascending ? CompareKnownKinds(first, second, compareTexts)
-                     : CompareKnownKinds(second, first, compareTexts);
+    return ascending ? CompareKnownKinds(first, second, compareTexts) : CompareKnownKinds(second, first, compareTexts);
 }
 
 } // namespace fennick

@@ -23,7 +23,6 @@ using TextComparer = int (*)(const wchar_t* first, const wchar_t* second);
 // The order of two cells of a sort column. The kind of comparison is chosen from the first
 // operand alone: a number, a date, or else plain text. Descending order exchanges the operands
 // (it does not negate the result), so the kind then comes from the other text.
-int CompareCells(const std::wstring& first, const std::wstring& second, bool ascending,
-                 TextComparer compareTexts);
+int CompareCells(const std::wstring& first, const std::wstring& second, bool ascending, TextComparer compareTexts);
 
 } // namespace fennick

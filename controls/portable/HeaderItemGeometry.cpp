@@ -32,8 +32,7 @@ SortArrowStrokes SortArrowPolylines(const PixelRect& item, bool ascending)
         return {{{r - 2 * o, o}, {r - o, b - o - 1}, {r - 3 * o - 2, b - o - 1}},
                 {{r - 3 * o - 1, b - o - 1}, {r - 2 * o, o - 1}}};
     }
-    return {{{r - o - 1, o}, {r - 2 * o - 1, b - o}},
-            {{r - 2 * o - 2, b - o}, {r - 3 * o - 1, o}, {r - o - 1, o}}};
+    return {{{r - o - 1, o}, {r - 2 * o - 1, b - o}}, {{r - 2 * o - 2, b - o}, {r - 3 * o - 1, o}, {r - o - 1, o}}};
 }
 
 } // namespace fennick

@@ -1,22 +1,10 @@
 #pragma once
 
+#include "framework/portable/PixelGeometry.h"
+
 #include <vector>
 
 namespace fennick {
-
-struct PixelPoint {
-    int x;
-    int y;
-    bool operator==(const PixelPoint&) const = default;
-};
-
-struct PixelRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-    bool operator==(const PixelRect&) const = default;
-};
 
 // Where an owner-drawn header item puts its text. The margin is a quarter of the item's
 // height; the sort column keeps three more margins free at its right end for the arrow.

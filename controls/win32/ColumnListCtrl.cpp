@@ -175,8 +175,8 @@ void ColumnListCtrl::OnGetDispInfo(NMLVDISPINFOW& request) const
     if (item.iItem < 0 || item.iItem >= RowCount())
         return;
     const RowData& row = rows_[static_cast<size_t>(item.iItem)];
-    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0 &&
-        item.iSubItem >= 0 && item.iSubItem < columnCount_)
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0 && item.iSubItem >= 0 &&
+        item.iSubItem < columnCount_)
         lstrcpynW(item.pszText, row.texts[static_cast<size_t>(item.iSubItem)].c_str(), item.cchTextMax);
     if ((item.mask & LVIF_STATE) != 0) {
         item.state = (item.state & ~LVIS_STATEIMAGEMASK) | (row.checked ? kChecked : kUnchecked);
@@ -193,9 +193,9 @@ int ColumnListCtrl::FindRow(const LVFINDINFOW& find, int start) const
     const int typedLength = lstrlenW(find.psz);
     const auto matches = [&](const std::wstring& text) {
         const int length = (find.flags & LVFI_PARTIAL) != 0 ? std::min(typedLength, static_cast<int>(text.size()))
-                                                             : static_cast<int>(text.size());
-        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, find.psz,
-                              typedLength) == CSTR_EQUAL;
+                                                            : static_cast<int>(text.size());
+        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, find.psz, typedLength) ==
+               CSTR_EQUAL;
     };
     const int count = RowCount();
     const int first = std::clamp(start, 0, count);

@@ -76,9 +76,8 @@ void HyperlinkLabel::CreateUnderlineFont()
 // the reflection of its parent.
 void HyperlinkLabel::CreateTooltip()
 {
-    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (tooltip_ == nullptr)
         return;
     TTTOOLINFOW tool{};

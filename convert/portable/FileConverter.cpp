@@ -169,9 +169,7 @@ bool ReportingFailures(const std::wstring& path, Operation operation)
 
 } // namespace
 
-FileConverter::FileConverter(const CodePage& codePage) : codePage_(codePage)
-{
-}
+FileConverter::FileConverter(const CodePage& codePage) : codePage_(codePage) {}
 
 bool FileConverter::ConvertToUtf8(const std::wstring& path) const
 {
@@ -198,8 +196,7 @@ bool FileConverter::IsUtf8Text(std::span<const unsigned char> bytes)
     return validator.Finish();
 }
 
-bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi,
-                               std::vector<unsigned char>& utf8) const
+bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi, std::vector<unsigned char>& utf8) const
 {
     if (ansi.empty()) {
         return false;
@@ -236,8 +233,7 @@ bool FileConverter::RemoveUtf8Header(const std::wstring& path) const
         if (!reader.Open(path)) {
             return false;
         }
-        return Inspect(reader, Depth::Mark) != Content::Marked ||
-               RewriteFromItself(path, reader, {}, utf8Mark.size());
+        return Inspect(reader, Depth::Mark) != Content::Marked || RewriteFromItself(path, reader, {}, utf8Mark.size());
     });
 }
 

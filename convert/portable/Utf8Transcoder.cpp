@@ -5,10 +5,8 @@
 namespace fennick {
 
 Utf8Transcoder::Utf8Transcoder(const CodePage& codePage)
-    : codePage_(codePage),
-      utf8_(std::make_unique_for_overwrite<unsigned char[]>(CodePage::Utf8Room(largestPart)))
-{
-}
+    : codePage_(codePage), utf8_(std::make_unique_for_overwrite<unsigned char[]>(CodePage::Utf8Room(largestPart)))
+{}
 
 bool Utf8Transcoder::Convert(std::span<const unsigned char> piece, const Utf8Consumer& consume)
 {
@@ -47,8 +45,7 @@ bool Utf8Transcoder::Finish(const Utf8Consumer& consume)
     return ConvertWhole(lead, consume);
 }
 
-bool Utf8Transcoder::ConvertWhole(std::span<const unsigned char> characters,
-                                  const Utf8Consumer& consume)
+bool Utf8Transcoder::ConvertWhole(std::span<const unsigned char> characters, const Utf8Consumer& consume)
 {
     const std::optional<std::size_t> length =
         codePage_.ToUtf8(characters, {utf8_.get(), CodePage::Utf8Room(largestPart)});
@@ -64,8 +61,7 @@ std::size_t WholeCharactersLength(const CodePage& codePage, std::span<const unsi
     // A byte that cannot lead ends a character, alone or as the second byte of a pair; the lead
     // bytes after the last such byte (or from the start of the text) pair up from there.
     std::size_t leadBytesAtEnd = 0;
-    while (leadBytesAtEnd < text.size() &&
-           codePage.IsLeadByte(text[text.size() - 1 - leadBytesAtEnd])) {
+    while (leadBytesAtEnd < text.size() && codePage.IsLeadByte(text[text.size() - 1 - leadBytesAtEnd])) {
         ++leadBytesAtEnd;
     }
     return text.size() - leadBytesAtEnd % 2;

@@ -77,15 +77,15 @@ bool Utf8Validator::Finish()
 // values, 0x80 to 0xFF being -128 to -1.
 void Utf8Validator::Check(__m128i bytes)
 {
-    const __m128i high = _mm_cmplt_epi8(bytes, _mm_setzero_si128());       // 80-FF
-    const __m128i continuation = _mm_cmplt_epi8(bytes, Bytes(0xC0));       // 80-BF
-    const __m128i lead = _mm_andnot_si128(continuation, high);             // C0-FF
+    const __m128i high = _mm_cmplt_epi8(bytes, _mm_setzero_si128()); // 80-FF
+    const __m128i continuation = _mm_cmplt_epi8(bytes, Bytes(0xC0)); // 80-BF
+    const __m128i lead = _mm_andnot_si128(continuation, high); // C0-FF
     const __m128i lead3 = _mm_and_si128(_mm_cmpgt_epi8(bytes, Bytes(0xDF)), high);
     const __m128i lead4 = _mm_and_si128(_mm_cmpgt_epi8(bytes, Bytes(0xEF)), high);
 
     // A byte must be a continuation byte exactly when a lead byte before it asks for one.
-    const __m128i expected = _mm_or_si128(
-        Earlier<1>(lead, lead_), _mm_or_si128(Earlier<2>(lead3, lead3_), Earlier<3>(lead4, lead4_)));
+    const __m128i expected =
+        _mm_or_si128(Earlier<1>(lead, lead_), _mm_or_si128(Earlier<2>(lead3, lead3_), Earlier<3>(lead4, lead4_)));
     __m128i faults = _mm_xor_si128(expected, continuation);
 
     // Lead bytes of overlong two-byte forms (C0, C1) and of values beyond U+10FFFF (F5-FF).

@@ -24,7 +24,7 @@ private:
 
     // What the last block checked holds, for the blocks after it.
     __m128i bytes_ = _mm_setzero_si128();
-    __m128i lead_ = _mm_setzero_si128();  // C0-FF: one continuation byte or more to follow
+    __m128i lead_ = _mm_setzero_si128(); // C0-FF: one continuation byte or more to follow
     __m128i lead3_ = _mm_setzero_si128(); // E0-FF: two or more
     __m128i lead4_ = _mm_setzero_si128(); // F0-FF: three
     bool afterAscii_ = true;

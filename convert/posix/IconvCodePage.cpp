@@ -78,8 +78,7 @@ IconvCodePage::IconvCodePage(const char* charset) : pairs_(256 * 256, defaultCha
             continue;
         }
         for (int second = 1; second < 256; ++second) {
-            const Mapping pair = converter.Map({static_cast<unsigned char>(byte),
-                                                static_cast<unsigned char>(second)});
+            const Mapping pair = converter.Map({static_cast<unsigned char>(byte), static_cast<unsigned char>(second)});
             if (pair.kind == Mapping::Kind::Character) {
                 pairs_[byte * 256 + second] = pair.utf8;
             }
@@ -88,7 +87,7 @@ IconvCodePage::IconvCodePage(const char* charset) : pairs_(256 * 256, defaultCha
 }
 
 std::optional<std::size_t> IconvCodePage::ToUtf8(std::span<const unsigned char> text,
-                                                  std::span<unsigned char> utf8) const
+                                                 std::span<unsigned char> utf8) const
 {
     unsigned char* out = utf8.data();
     const unsigned char* next = text.data();

@@ -26,20 +26,18 @@ public:
 
     bool IsLeadByte(unsigned char byte) const override { return leadBytes_[byte]; }
 
-    std::optional<std::size_t> ToUtf8(std::span<const unsigned char> text,
-                                      std::span<unsigned char> utf8) const override
+    std::optional<std::size_t> ToUtf8(std::span<const unsigned char> text, std::span<unsigned char> utf8) const override
     {
         // Pieces stay far below the int lengths of the two calls; a byte never gives more than
         // one UTF-16 unit, and a unit never more than three UTF-8 bytes.
         const auto length = static_cast<int>(text.size());
         const auto wide = std::make_unique_for_overwrite<wchar_t[]>(text.size());
-        const int units = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(text.data()),
-                                              length, wide.get(), length);
+        const int units =
+            MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(text.data()), length, wide.get(), length);
         if (units == 0) {
             return std::nullopt;
         }
-        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.get(), units,
-                                              reinterpret_cast<char*>(utf8.data()),
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.get(), units, reinterpret_cast<char*>(utf8.data()),
                                               static_cast<int>(utf8.size()), nullptr, nullptr);
         if (bytes == 0) {
             return std::nullopt;

@@ -6,8 +6,7 @@ namespace fennick {
 
 FileException::FileException(std::wstring path, std::wstring description)
     : path_(std::move(path)), description_(std::move(description))
-{
-}
+{}
 
 std::wstring FileException::ReportText() const
 {

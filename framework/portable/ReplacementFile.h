@@ -15,7 +15,7 @@ namespace fennick {
 class ReplacementFile {
 public:
     enum class Target {
-        Existing,      // the file must exist
+        Existing, // the file must exist
         ExistingOrNew, // the file is created when it does not exist
     };
 

@@ -11,11 +11,10 @@ NativePath TemporaryPathBeside(const NativePath& target)
     constexpr auto separator = std::filesystem::path::preferred_separator;
 
     char name[32];
-    const int length = std::snprintf(name, sizeof name, "~fennick-%016llx.tmp",
-                                     static_cast<unsigned long long>(generator()));
+    const int length =
+        std::snprintf(name, sizeof name, "~fennick-%016llx.tmp", static_cast<unsigned long long>(generator()));
     const auto lastSeparator = target.find_last_of(separator);
-    NativePath path = lastSeparator == NativePath::npos ? NativePath(1, '.')
-                                                        : target.substr(0, lastSeparator);
+    NativePath path = lastSeparator == NativePath::npos ? NativePath(1, '.') : target.substr(0, lastSeparator);
     path += separator;
     path.append(name, name + length);
     return path;

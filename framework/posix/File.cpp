@@ -66,8 +66,8 @@ std::uint64_t File::GetLength() const
 void File::Read(std::span<unsigned char> buffer)
 {
     while (!buffer.empty()) {
-        const ssize_t count = ::read(static_cast<int>(handle_), buffer.data(),
-                                     std::min(buffer.size(), largestTransfer));
+        const ssize_t count =
+            ::read(static_cast<int>(handle_), buffer.data(), std::min(buffer.size(), largestTransfer));
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -82,8 +82,7 @@ void File::Read(std::span<unsigned char> buffer)
 void File::Write(std::span<const unsigned char> bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t count = ::write(static_cast<int>(handle_), bytes.data(),
-                                      std::min(bytes.size(), largestTransfer));
+        const ssize_t count = ::write(static_cast<int>(handle_), bytes.data(), std::min(bytes.size(), largestTransfer));
         if (count < 0 && errno == EINTR) {
             continue;
         }

@@ -62,8 +62,7 @@ bool ReplacementFile::Open(const std::wstring& path, Target target)
     NativePath temporaryPath;
     do {
         temporaryPath = TemporaryPathBeside(*native);
-        descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                            permissions);
+        descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions);
     } while (descriptor < 0 && errno == EEXIST);
     if (descriptor < 0) {
         // Its folder is missing (or went away): nothing there can be written.

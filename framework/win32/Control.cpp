@@ -15,8 +15,6 @@ bool Control::AttachDlgItem(HWND dialog, int id)
     return Attach(GetDlgItem(dialog, id));
 }
 
-void Control::PreSubclassWindow()
-{
-}
+void Control::PreSubclassWindow() {}
 
 } // namespace fennick

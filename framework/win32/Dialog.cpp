@@ -30,9 +30,7 @@ HWND OwnerFor(Window* parent)
 
 } // namespace
 
-Dialog::Dialog(UINT templateId, Window* parent) : templateId_(templateId), parent_(parent)
-{
-}
+Dialog::Dialog(UINT templateId, Window* parent) : templateId_(templateId), parent_(parent) {}
 
 LRESULT CALLBACK Dialog::CreationHook(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -49,8 +47,8 @@ INT_PTR Dialog::DoModal()
     HWND owner = OwnerFor(parent_);
     dialogBeingCreated = this;
     creationHook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
-    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_),
-                                           owner, PlainDialogProc, 0);
+    const INT_PTR result =
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, PlainDialogProc, 0);
     UnhookWindowsHookEx(std::exchange(creationHook, nullptr));
     dialogBeingCreated = nullptr;
     return result;
@@ -94,9 +92,7 @@ bool Dialog::OnInitDialog()
     return true;
 }
 
-void Dialog::DoDataExchange(DataExchange&)
-{
-}
+void Dialog::DoDataExchange(DataExchange&) {}
 
 void Dialog::OnOK()
 {

@@ -40,9 +40,8 @@ bool File::OpenForReading(const std::wstring& path)
     if (!native) {
         return false;
     }
-    const HANDLE handle = CreateFileW(native->c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    const HANDLE handle = CreateFileW(native->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return false;
     }

@@ -23,8 +23,8 @@ HCURSOR CopyHelpProgramHand(const std::wstring& helpProgramPath)
     if (helpProgramPath.empty())
         return nullptr;
     // Mapped as data only: nothing of the other program runs in ours.
-    HMODULE program = LoadLibraryExW(helpProgramPath.c_str(), nullptr,
-                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE program =
+        LoadLibraryExW(helpProgramPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (program == nullptr)
         return nullptr;
     HCURSOR shared = LoadCursorW(program, MAKEINTRESOURCEW(kHelpProgramHandCursor));

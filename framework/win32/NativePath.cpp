@@ -17,8 +17,7 @@ std::optional<NativePath> ToNativePath(const std::wstring& path)
     }
     std::wstring full(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()),
-                                              full.data(), nullptr);
+        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0) {
             return std::nullopt;
         }

@@ -10,8 +10,8 @@ namespace fennick {
 namespace {
 
 // The attributes that a replacement takes over from the file it replaces.
-constexpr DWORD keptAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
-                                 FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr DWORD keptAttributes =
+    FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // Whether the existing file at `path` may be rewritten: not a folder, not read-only (checked
 // by attribute, which also holds for an administrator), and open-able for writing now.
@@ -20,9 +20,9 @@ bool MayRewrite(const NativePath& path, DWORD attributes)
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
         return false;
     }
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE handle =
+        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -58,15 +58,13 @@ bool ReplacementFile::Open(const std::wstring& path, Target target)
 
     // The attributes go on the temporary file at once: the replacing call would not keep
     // them everywhere.
-    const DWORD created = targetExisted_ && (attributes & keptAttributes)
-                              ? attributes & keptAttributes
-                              : FILE_ATTRIBUTE_NORMAL;
+    const DWORD created =
+        targetExisted_ && (attributes & keptAttributes) ? attributes & keptAttributes : FILE_ATTRIBUTE_NORMAL;
     HANDLE handle = INVALID_HANDLE_VALUE;
     NativePath temporaryPath;
     do {
         temporaryPath = TemporaryPathBeside(*native);
-        handle = CreateFileW(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                             created, nullptr);
+        handle = CreateFileW(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, created, nullptr);
     } while (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS);
     if (handle == INVALID_HANDLE_VALUE) {
         // Its folder went away: nothing there can be written.
@@ -86,11 +84,10 @@ bool ReplacementFile::Open(const std::wstring& path, Target target)
 void ReplacementFile::Commit()
 {
     temporary_.Close();
-    const BOOL replaced =
-        targetExisted_ ? ReplaceFileW(targetPath_.c_str(), temporaryPath_.c_str(), nullptr,
-                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                       : MoveFileExW(temporaryPath_.c_str(), targetPath_.c_str(),
-                                     MOVEFILE_REPLACE_EXISTING);
+    const BOOL replaced = targetExisted_
+                              ? ReplaceFileW(targetPath_.c_str(), temporaryPath_.c_str(), nullptr,
+                                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                              : MoveFileExW(temporaryPath_.c_str(), targetPath_.c_str(), MOVEFILE_REPLACE_EXISTING);
     if (!replaced) {
         throw SystemError(temporary_.path_, GetLastError());
     }

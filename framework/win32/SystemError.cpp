@@ -13,11 +13,10 @@ namespace {
 std::wstring Describe(DWORD error)
 {
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring description = length != 0 ? std::wstring(text, length)
-                                           : L"Windows error " + std::to_wstring(error);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring description = length != 0 ? std::wstring(text, length) : L"Windows error " + std::to_wstring(error);
     LocalFree(text);
     description.erase(description.find_last_not_of(L" \r\n") + 1);
     return description;

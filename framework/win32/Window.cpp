@@ -43,8 +43,7 @@ LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const
 Window* Window::FromHandle(HWND window)
 {
     // Only a window running the framework's procedure has a Window in its user data.
-    if (window == nullptr ||
-        GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&BoundWindowProc))
+    if (window == nullptr || GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&BoundWindowProc))
         return nullptr;
     return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }

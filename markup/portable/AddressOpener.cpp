@@ -23,15 +23,15 @@ std::size_t PlaceholderStart(std::wstring_view command)
 
 bool IsSafeLinkTarget(std::wstring_view target)
 {
-    return !target.empty()
-        && std::none_of(target.begin(), target.end(), [](wchar_t c) { return c == L'"' || IsControl(c); });
+    return !target.empty() &&
+           std::none_of(target.begin(), target.end(), [](wchar_t c) { return c == L'"' || IsControl(c); });
 }
 
 std::wstring QuoteArgument(std::wstring_view argument)
 {
     const std::size_t lastOther = argument.find_last_not_of(L'\\');
-    const std::size_t trailing
-        = lastOther == std::wstring_view::npos ? argument.size() : argument.size() - lastOther - 1;
+    const std::size_t trailing =
+        lastOther == std::wstring_view::npos ? argument.size() : argument.size() - lastOther - 1;
     std::wstring quoted;
     quoted.reserve(argument.size() + trailing + 2);
     quoted.append(L"\"").append(argument).append(trailing, L'\\').append(L"\"");

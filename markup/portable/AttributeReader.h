@@ -16,7 +16,8 @@ struct Attribute {
 Attribute ReadAttribute(std::wstring_view text, std::size_t& position);
 
 // Calls visit(attribute) for every attribute of the text, in order.
-template <typename Visitor> void ForEachAttribute(std::wstring_view text, Visitor&& visit)
+template <typename Visitor>
+void ForEachAttribute(std::wstring_view text, Visitor&& visit)
 {
     std::size_t position = 0;
     while (position < text.size()) {

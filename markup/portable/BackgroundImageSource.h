@@ -11,8 +11,8 @@ enum class BackgroundImageKind { None, Resource, LibraryResource, File };
 // "kind: value": "idres: <number>", "iddll: <number>" or "file: <path>".
 struct BackgroundImageSource {
     BackgroundImageKind kind = BackgroundImageKind::None;
-    int resourceId = 0;   // 1..65535 for the resource kinds
-    std::wstring path;    // for a file
+    int resourceId = 0; // 1..65535 for the resource kinds
+    std::wstring path; // for a file
 };
 
 // Sources shorter than 6 characters, unknown kinds and resource numbers outside 1..65535

@@ -7,11 +7,16 @@ namespace fennick {
 PenDash PenDashOf(int borderStyle)
 {
     switch (borderStyle) {
-    case BorderDashed: return PenDash::Dash;
-    case BorderDotted: return PenDash::Dot;
-    case BorderDashDot: return PenDash::DashDot;
-    case BorderDashDotDot: return PenDash::DashDotDot;
-    default: return PenDash::Solid;
+    case BorderDashed:
+        return PenDash::Dash;
+    case BorderDotted:
+        return PenDash::Dot;
+    case BorderDashDot:
+        return PenDash::DashDot;
+    case BorderDashDotDot:
+        return PenDash::DashDotDot;
+    default:
+        return PenDash::Solid;
     }
 }
 

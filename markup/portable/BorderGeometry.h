@@ -1,6 +1,6 @@
 #pragma once
 
-#include "markup/portable/PixelGeometry.h"
+#include "framework/portable/PixelGeometry.h"
 
 #include <vector>
 

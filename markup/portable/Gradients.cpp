@@ -8,11 +8,11 @@ namespace fennick {
 
 namespace {
 
-ColorRef BandColor(int band, ColorRef from, ColorRef to)
+Color BandColor(int band, Color from, Color to)
 {
     const auto mix = [band](int a, int b) { return ((GradientBandCount - band) * a + band * b) / GradientBandCount; };
-    return MakeColorRef(mix(ColorRed(from), ColorRed(to)), mix(ColorGreen(from), ColorGreen(to)),
-                        mix(ColorBlue(from), ColorBlue(to)));
+    return Rgb(mix(ColorRed(from), ColorRed(to)), mix(ColorGreen(from), ColorGreen(to)),
+               mix(ColorBlue(from), ColorBlue(to)));
 }
 
 int BandEdge(int start, int extent, int band)
@@ -22,7 +22,7 @@ int BandEdge(int start, int extent, int band)
 
 } // namespace
 
-std::vector<GradientBand> GradientBands(int start, int extent, ColorRef from, ColorRef to)
+std::vector<GradientBand> GradientBands(int start, int extent, Color from, Color to)
 {
     std::vector<GradientBand> bands;
     for (int band = 0; extent > 0 && band < GradientBandCount; ++band) {
@@ -49,8 +49,7 @@ FillKind FillKindOf(int effect, const PixelRect& rect)
     return FillKind::Solid;
 }
 
-std::vector<GradientFill> GradientFills(int effect, const PixelRect& rect, ColorRef first, ColorRef mid,
-                                        ColorRef end)
+std::vector<GradientFill> GradientFills(int effect, const PixelRect& rect, Color first, Color mid, Color end)
 {
     const int middleX = rect.left + rect.Width() / 2;
     const int middleY = rect.top + rect.Height() / 2;
@@ -59,13 +58,20 @@ std::vector<GradientFill> GradientFills(int effect, const PixelRect& rect, Color
     const PixelRect topHalf{rect.left, rect.top, rect.right, middleY};
     const PixelRect bottomHalf{rect.left, middleY, rect.right, rect.bottom};
     switch (effect) {
-    case EffectHGradient: return {{rect, first, end, true}};
-    case EffectVGradient: return {{rect, first, end, false}};
-    case EffectHCGradient: return {{leftHalf, first, end, true}, {rightHalf, end, first, true}};
-    case EffectVCGradient: return {{topHalf, first, end, false}, {bottomHalf, end, first, false}};
-    case Effect3HGradient: return {{leftHalf, first, mid, true}, {rightHalf, mid, end, true}};
-    case Effect3VGradient: return {{topHalf, first, mid, false}, {bottomHalf, mid, end, false}};
-    default: return {};
+    case EffectHGradient:
+        return {{rect, first, end, true}};
+    case EffectVGradient:
+        return {{rect, first, end, false}};
+    case EffectHCGradient:
+        return {{leftHalf, first, end, true}, {rightHalf, end, first, true}};
+    case EffectVCGradient:
+        return {{topHalf, first, end, false}, {bottomHalf, end, first, false}};
+    case Effect3HGradient:
+        return {{leftHalf, first, mid, true}, {rightHalf, mid, end, true}};
+    case Effect3VGradient:
+        return {{topHalf, first, mid, false}, {bottomHalf, mid, end, false}};
+    default:
+        return {};
     }
 }
 

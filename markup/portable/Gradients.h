@@ -1,7 +1,7 @@
 #pragma once
 
 #include "markup/portable/PixelFormulas.h"
-#include "markup/portable/PixelGeometry.h"
+#include "framework/portable/PixelGeometry.h"
 
 #include <vector>
 
@@ -13,19 +13,19 @@ inline constexpr int GradientBandCount = 64;
 struct GradientBand {
     int start = 0;
     int end = 0;
-    ColorRef color = 0;
+    Color color = 0;
 
     friend bool operator==(const GradientBand&, const GradientBand&) = default;
 };
 
 // The 64 bands from `from` towards `to` over [start, start + extent); the last band stops 1/64
 // short of `to`. Bands that would cover no pixel are left out.
-std::vector<GradientBand> GradientBands(int start, int extent, ColorRef from, ColorRef to);
+std::vector<GradientBand> GradientBands(int start, int extent, Color from, Color to);
 
 struct GradientFill {
     PixelRect rect;
-    ColorRef from = 0;
-    ColorRef to = 0;
+    Color from = 0;
+    Color to = 0;
     bool horizontal = true;
 
     friend bool operator==(const GradientFill&, const GradientFill&) = default;
@@ -38,7 +38,6 @@ enum class FillKind { Solid, Gradient, Texture, None };
 FillKind FillKindOf(int effect, const PixelRect& rect);
 
 // The gradients of a gradient effect over rect: one, or one per half.
-std::vector<GradientFill> GradientFills(int effect, const PixelRect& rect, ColorRef first, ColorRef mid,
-                                        ColorRef end);
+std::vector<GradientFill> GradientFills(int effect, const PixelRect& rect, Color first, Color mid, Color end);
 
 } // namespace fennick

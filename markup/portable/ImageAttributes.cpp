@@ -16,12 +16,8 @@ void ParseSize(const StyleParser& parser, std::wstring_view value, std::int32_t&
 std::int32_t* NumberField(ImageSpec& spec, std::wstring_view name)
 {
     const std::pair<std::wstring_view, std::int32_t ImageSpec::*> fields[] = {
-        {L"index", &ImageSpec::index},
-        {L"idres", &ImageSpec::resourceId},
-        {L"iddll", &ImageSpec::libraryResourceId},
-        {L"handle", &ImageSpec::handle},
-        {L"cx", &ImageSpec::cellWidth},
-        {L"cy", &ImageSpec::cellHeight},
+        {L"index", &ImageSpec::index},   {L"idres", &ImageSpec::resourceId}, {L"iddll", &ImageSpec::libraryResourceId},
+        {L"handle", &ImageSpec::handle}, {L"cx", &ImageSpec::cellWidth},     {L"cy", &ImageSpec::cellHeight},
         {L"speed", &ImageSpec::speed},
     };
     for (const auto& [fieldName, field] : fields) {
@@ -34,8 +30,8 @@ std::int32_t* NumberField(ImageSpec& spec, std::wstring_view name)
 
 } // namespace
 
-void ParseImageAttributes(
-    const StyleParser& parser, const ShadowSettings& shadow, std::wstring_view attributes, ImageSpec& spec)
+void ParseImageAttributes(const StyleParser& parser, const ShadowSettings& shadow, std::wstring_view attributes,
+                          ImageSpec& spec)
 {
     ForEachAttribute(attributes, [&](const Attribute& attribute) {
         const std::wstring_view name = attribute.name;

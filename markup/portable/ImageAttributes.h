@@ -1,6 +1,7 @@
 #pragma once
 
 #include "markup/portable/Color.h"
+#include "markup/portable/ImageStyle.h"
 #include "markup/portable/ShadowSettings.h"
 #include "markup/portable/StyleParser.h"
 
@@ -9,17 +10,6 @@
 #include <string_view>
 
 namespace fennick {
-
-// Image style flags, shared with the image drawing.
-enum ImageStyleFlag : std::int32_t {
-    ImageGrayscale = 0x1,
-    ImageDarken = 0x2,
-    ImageLighten = 0x4,
-    ImageOneColor = 0x8, // set by the layout while the control is disabled
-    ImageHardShadow = 0x100,
-    ImageSoftShadow = 0x200,
-    ImageInvert = 0x8000,
-};
 
 // The attributes of a bitmap, icon or image-strip tag; the defaults are those of a fresh tag.
 struct ImageSpec {
@@ -32,7 +22,7 @@ struct ImageSpec {
     std::int32_t width = 100; // "width", "height": pixels or a percentage
     std::int32_t height = 100;
     std::int32_t speed = 0; // "speed": animation ticks per frame; 0 = still
-    std::int32_t style = 0; // "style": ImageStyleFlag bits
+    std::int32_t style = 0; // "style": ImageStyle bits
     std::int32_t hotStyle = 0; // "hotstyle": the flags while the image's link is hovered
     bool hasMask = false; // "mask": a transparent colour was given
     bool widthIsPercent = true;
@@ -42,8 +32,8 @@ struct ImageSpec {
     std::wstring library; // "srcdll"
 };
 
-void ParseImageAttributes(
-    const StyleParser& parser, const ShadowSettings& shadow, std::wstring_view attributes, ImageSpec& spec);
+void ParseImageAttributes(const StyleParser& parser, const ShadowSettings& shadow, std::wstring_view attributes,
+                          ImageSpec& spec);
 
 // Letters g (grayscale), d (darken), l (lighten) and s (the shadow, when it has an offset).
 std::int32_t ParseImageStyleFlags(std::wstring_view value, const ShadowSettings& shadow);

@@ -41,8 +41,7 @@ int OddKernel(int blur)
 
 } // namespace
 
-bool TransformPixels(std::span<Pixel> pixels, std::int32_t flags, bool useMask, Pixel maskPixel,
-                     Pixel fillPixel)
+bool TransformPixels(std::span<Pixel> pixels, std::int32_t flags, bool useMask, Pixel maskPixel, Pixel fillPixel)
 {
     bool sawAlpha = false;
     for (Pixel& pixel : pixels) {

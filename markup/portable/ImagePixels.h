@@ -1,7 +1,7 @@
 #pragma once
 
 #include "markup/portable/PixelFormulas.h"
-#include "markup/portable/PixelGeometry.h"
+#include "framework/portable/PixelGeometry.h"
 
 #include <cstdint>
 #include <span>
@@ -12,8 +12,7 @@ namespace fennick {
 // Applies the image style flags to every pixel in place. Pixels equal to maskPixel (all four
 // bytes) become black before the inversion when useMask is set; each pixel keeps its alpha byte.
 // Returns whether any pixel carries a non-zero alpha byte.
-bool TransformPixels(std::span<Pixel> pixels, std::int32_t flags, bool useMask, Pixel maskPixel,
-                     Pixel fillPixel);
+bool TransformPixels(std::span<Pixel> pixels, std::int32_t flags, bool useMask, Pixel maskPixel, Pixel fillPixel);
 
 // Blends source over destination with each source pixel's own alpha.
 void BlendPixels(std::span<const Pixel> source, std::span<Pixel> destination);

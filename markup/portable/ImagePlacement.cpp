@@ -2,8 +2,7 @@
 
 namespace fennick {
 
-std::optional<PixelPoint> StripCellOrigin(int stripWidth, int stripHeight, int cellWidth, int cellHeight,
-                                          int frame)
+std::optional<PixelPoint> StripCellOrigin(int stripWidth, int stripHeight, int cellWidth, int cellHeight, int frame)
 {
     if (cellWidth < 1 || cellHeight < 1 || frame < 0) {
         return std::nullopt;

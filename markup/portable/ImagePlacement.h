@@ -1,6 +1,6 @@
 #pragma once
 
-#include "markup/portable/PixelGeometry.h"
+#include "framework/portable/PixelGeometry.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -34,7 +34,6 @@ void ForEachTile(int x, int y, int width, int height, int tileWidth, int tileHei
 
 // Top-left corner of cell `frame` of a strip of cells read row by row, or nothing when the
 // strip holds no such cell.
-std::optional<PixelPoint> StripCellOrigin(int stripWidth, int stripHeight, int cellWidth, int cellHeight,
-                                          int frame);
+std::optional<PixelPoint> StripCellOrigin(int stripWidth, int stripHeight, int cellWidth, int cellHeight, int frame);
 
 } // namespace fennick

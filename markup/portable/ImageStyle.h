@@ -9,7 +9,7 @@ enum ImageStyle : std::int32_t {
     ImageGrayscale = 0x1,
     ImageDarken = 0x2,
     ImageLighten = 0x4,
-    ImageOneColor = 0x8,
+    ImageOneColor = 0x8, // set by the layout while the control is disabled
     ImageHardShadow = 0x100,
     ImageSoftShadow = 0x200,
     ImageInvert = 0x8000,

@@ -6,8 +6,7 @@
 
 namespace fennick {
 
-LinkTracker::LinkTracker(PlatformActions& actions)
-    : actions_(actions)
+LinkTracker::LinkTracker(PlatformActions& actions) : actions_(actions)
 {
     ResetLinkCursor();
 }
@@ -28,8 +27,8 @@ void LinkTracker::AddArea(const LinkArea& area)
 
 const LinkArea* LinkTracker::AreaAt(int x, int y) const
 {
-    const auto found = std::find_if(
-        linkAreas.begin(), linkAreas.end(), [x, y](const LinkArea& area) { return area.Contains(x, y); });
+    const auto found =
+        std::find_if(linkAreas.begin(), linkAreas.end(), [x, y](const LinkArea& area) { return area.Contains(x, y); });
     return found == linkAreas.end() ? nullptr : &*found;
 }
 
@@ -44,7 +43,7 @@ bool LinkTracker::HoverAt(int x, int y)
         hoveredLink = id;
         if (hoverTarget.IsSet()) {
             actions_.SendToWindow(hoverTarget.window, hoverTarget.message,
-                static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget.param);
+                                  static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget.param);
         }
     }
     if (showsCursor) {
@@ -65,7 +64,7 @@ void LinkTracker::ClickAt(int x, int y)
         OpenAddress(actions_, target, showLinkTarget);
     } else if (area->kind == LinkKind::Message && clickTarget.IsSet()) {
         actions_.SendToWindow(clickTarget.window, clickTarget.message, reinterpret_cast<std::uintptr_t>(target.c_str()),
-            clickTarget.param);
+                              clickTarget.param);
     }
 }
 

@@ -3,12 +3,8 @@
 namespace fennick {
 
 MarkupLanguage::MarkupLanguage(PlatformActions& actions)
-    : actions_(actions)
-    , tagTable(DefaultTagTable())
-    , replacementTable(DefaultReplacements())
-    , links_(actions)
-{
-}
+    : actions_(actions), tagTable(DefaultTagTable()), replacementTable(DefaultReplacements()), links_(actions)
+{}
 
 std::wstring MarkupLanguage::Prepare(std::wstring_view raw) const
 {

@@ -6,9 +6,7 @@
 
 namespace fennick {
 
-MarkupPass::MarkupPass(MarkupLanguage& language, HostSurface& surface)
-    : language_(language)
-    , surface_(surface)
+MarkupPass::MarkupPass(MarkupLanguage& language, HostSurface& surface) : language_(language), surface_(surface)
 {
     ResetStyle(currentStyle);
     ApplyStyleClass(L"body", currentStyle);

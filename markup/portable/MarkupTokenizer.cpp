@@ -6,11 +6,7 @@
 
 namespace fennick {
 
-MarkupTokenizer::MarkupTokenizer(std::wstring_view text)
-    : text_(text)
-    , lastClose_(text.rfind(L'>'))
-{
-}
+MarkupTokenizer::MarkupTokenizer(std::wstring_view text) : text_(text), lastClose_(text.rfind(L'>')) {}
 
 std::wstring MarkupTokenizer::ReadRun()
 {
@@ -60,8 +56,8 @@ std::optional<MarkupToken> MarkupTokenizer::Next()
 MarkupTag SplitTag(std::wstring_view tagText)
 {
     const std::size_t separator = std::min(tagText.find_first_of(L" ="), tagText.size());
-    MarkupTag tag{
-        std::wstring(tagText.substr(0, separator)), std::wstring(TrimLeadingSpaces(tagText.substr(separator))), false};
+    MarkupTag tag{std::wstring(tagText.substr(0, separator)),
+                  std::wstring(TrimLeadingSpaces(tagText.substr(separator))), false};
     if (!tag.name.empty() && tag.name.front() == L'/') {
         tag.name.erase(0, 1);
         tag.closing = true;

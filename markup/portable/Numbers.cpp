@@ -46,8 +46,8 @@ bool ReadSign(std::wstring_view text, std::size_t& i)
 
 bool HasHexPrefix(std::wstring_view text, std::size_t i)
 {
-    return i + 2 < text.size() && text[i] == L'0' && (text[i + 1] == L'x' || text[i + 1] == L'X')
-        && DigitValue(text[i + 2]) < 16;
+    return i + 2 < text.size() && text[i] == L'0' && (text[i + 1] == L'x' || text[i + 1] == L'X') &&
+           DigitValue(text[i + 2]) < 16;
 }
 
 } // namespace

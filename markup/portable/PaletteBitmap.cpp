@@ -12,10 +12,14 @@ namespace {
 std::uint16_t PaletteEntriesFor(int bits)
 {
     switch (bits) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
     }
 }
 
@@ -75,25 +79,23 @@ void PaletteBitmap::SetPaletteEntry(int index, int red, int green, int blue)
     entry[3] = 0;
 }
 
-ColorRef PaletteBitmap::PaletteColor(int index) const
+Color PaletteBitmap::PaletteColor(int index) const
 {
     if (block_.empty() || index < 0 || index >= paletteEntries_) {
         return 0;
     }
     const std::uint8_t* entry = block_.data() + EntryOffset(index);
-    return MakeColorRef(entry[2], entry[1], entry[0]);
+    return Rgb(entry[2], entry[1], entry[0]);
 }
 
-void PaletteBitmap::BlendPalette(ColorRef color, int percent)
+void PaletteBitmap::BlendPalette(Color color, int percent)
 {
     percent = std::clamp(percent, 0, 100);
-    const auto blend = [percent](int toward, int entry) {
-        return (toward * percent + entry * (100 - percent)) / 100;
-    };
+    const auto blend = [percent](int toward, int entry) { return (toward * percent + entry * (100 - percent)) / 100; };
     for (int index = 0; index < paletteEntries_; ++index) {
-        const ColorRef entry = PaletteColor(index);
-        SetPaletteEntry(index, blend(ColorRed(color), ColorRed(entry)),
-                        blend(ColorGreen(color), ColorGreen(entry)), blend(ColorBlue(color), ColorBlue(entry)));
+        const Color entry = PaletteColor(index);
+        SetPaletteEntry(index, blend(ColorRed(color), ColorRed(entry)), blend(ColorGreen(color), ColorGreen(entry)),
+                        blend(ColorBlue(color), ColorBlue(entry)));
     }
 }
 
@@ -123,8 +125,7 @@ void PaletteBitmap::Fill(std::uint8_t value)
 // past the row.
 bool PaletteBitmap::HoldsBytePixel(int x, int y) const
 {
-    return !block_.empty() && header_.bitCount == 8 && x >= 0 && x < header_.width && y >= 0 &&
-           y < header_.height;
+    return !block_.empty() && header_.bitCount == 8 && x >= 0 && x < header_.width && y >= 0 && y < header_.height;
 }
 
 std::size_t PaletteBitmap::BytePixelOffset(int x, int y) const

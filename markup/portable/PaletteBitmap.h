@@ -34,9 +34,9 @@ public:
     void Destroy();
 
     void SetPaletteEntry(int index, int red, int green, int blue);
-    ColorRef PaletteColor(int index) const; // 0 outside the table
+    Color PaletteColor(int index) const; // 0 outside the table
     // Moves every entry percent of the way (at most 100) towards color.
-    void BlendPalette(ColorRef color, int percent);
+    void BlendPalette(Color color, int percent);
 
     void Fill(std::uint8_t value);
     // One byte per pixel of an 8-bit bitmap, y counting from the top row; ignored outside the
@@ -49,7 +49,7 @@ public:
     int Height() const { return header_.height; }
     const DibHeader& Header() const { return header_; }
     int Stride() const { return stride_; }
-    std::uint8_t* Bits();             // the bottom row
+    std::uint8_t* Bits(); // the bottom row
     const std::uint8_t* Bits() const;
     const std::uint8_t* Block() const { return block_.data(); }
 

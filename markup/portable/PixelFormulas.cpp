@@ -16,8 +16,7 @@ Pixel MapBytes(Pixel pixel, ByteFormula formula)
 
 Pixel GrayPixel(Pixel pixel)
 {
-    const auto luma = static_cast<int>(0.587 * PixelGreen(pixel) + 0.299 * PixelRed(pixel) +
-                                       0.114 * PixelBlue(pixel));
+    const auto luma = static_cast<int>(0.587 * PixelGreen(pixel) + 0.299 * PixelRed(pixel) + 0.114 * PixelBlue(pixel));
     return static_cast<Pixel>(luma & 0xFF) * 0x010101;
 }
 
@@ -34,9 +33,7 @@ Pixel LightenPixel(Pixel pixel, double factor)
     if (!(factor > 0.0 && factor <= 1.0)) {
         return pixel;
     }
-    return MapBytes(pixel, [factor](int byte) {
-        return static_cast<int>(std::min(255.0, (1.0 + factor) * byte));
-    });
+    return MapBytes(pixel, [factor](int byte) { return static_cast<int>(std::min(255.0, (1.0 + factor) * byte)); });
 }
 
 Pixel InvertPixel(Pixel pixel)
@@ -47,8 +44,7 @@ Pixel InvertPixel(Pixel pixel)
 Pixel MixPixels(double alpha, Pixel source, Pixel destination)
 {
     const auto mix = [alpha](int s, int d) { return static_cast<int>(alpha * s + (1.0 - alpha) * d); };
-    return MakePixel(mix(PixelRed(source), PixelRed(destination)),
-                     mix(PixelGreen(source), PixelGreen(destination)),
+    return MakePixel(mix(PixelRed(source), PixelRed(destination)), mix(PixelGreen(source), PixelGreen(destination)),
                      mix(PixelBlue(source), PixelBlue(destination)));
 }
 

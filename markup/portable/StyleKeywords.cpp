@@ -31,37 +31,50 @@ bool ParseFontStyle(std::wstring_view value, bool current)
 std::int32_t ParseFontWeight(std::wstring_view value)
 {
     constexpr std::int32_t notKeyword = -1;
-    const std::int32_t weight = Lookup(
-        value, notKeyword, {{L"", 400}, {L"normal", 400}, {L"bold", 700}, {L"bolder", 900}, {L"lighter", 100}});
+    const std::int32_t weight =
+        Lookup(value, notKeyword, {{L"", 400}, {L"normal", 400}, {L"bold", 700}, {L"bolder", 900}, {L"lighter", 100}});
     return weight == notKeyword ? ReadInt(value) : weight;
 }
 
 TextAlign ParseTextAlign(std::wstring_view value, TextAlign current)
 {
     return Lookup(value, current,
-        {{L"", TextAlign::Left}, {L"left", TextAlign::Left}, {L"center", TextAlign::Center},
-            {L"right", TextAlign::Right}});
+                  {{L"", TextAlign::Left},
+                   {L"left", TextAlign::Left},
+                   {L"center", TextAlign::Center},
+                   {L"right", TextAlign::Right}});
 }
 
 VerticalAlign ParseVerticalAlign(std::wstring_view value, VerticalAlign current)
 {
     return Lookup(value, current,
-        {{L"", VerticalAlign::Baseline}, {L"baseline", VerticalAlign::Baseline}, {L"middle", VerticalAlign::Middle},
-            {L"vcenter", VerticalAlign::Middle}, {L"top", VerticalAlign::Top}, {L"bottom", VerticalAlign::Bottom}});
+                  {{L"", VerticalAlign::Baseline},
+                   {L"baseline", VerticalAlign::Baseline},
+                   {L"middle", VerticalAlign::Middle},
+                   {L"vcenter", VerticalAlign::Middle},
+                   {L"top", VerticalAlign::Top},
+                   {L"bottom", VerticalAlign::Bottom}});
 }
 
 TextTransform ParseTextTransform(std::wstring_view value, TextTransform current)
 {
     return Lookup(value, current,
-        {{L"", TextTransform::None}, {L"none", TextTransform::None}, {L"uppercase", TextTransform::Uppercase},
-            {L"lowercase", TextTransform::Lowercase}, {L"capitalize", TextTransform::Capitalize}});
+                  {{L"", TextTransform::None},
+                   {L"none", TextTransform::None},
+                   {L"uppercase", TextTransform::Uppercase},
+                   {L"lowercase", TextTransform::Lowercase},
+                   {L"capitalize", TextTransform::Capitalize}});
 }
 
 BorderStyle ParseBorderStyle(std::wstring_view value, BorderStyle current)
 {
     return Lookup(value, current,
-        {{L"", BorderNone}, {L"none", BorderNone}, {L"solid", BorderSolid}, {L"dashed", BorderDashed},
-            {L"dotted", BorderDotted}, {L"double", BorderDouble}});
+                  {{L"", BorderNone},
+                   {L"none", BorderNone},
+                   {L"solid", BorderSolid},
+                   {L"dashed", BorderDashed},
+                   {L"dotted", BorderDotted},
+                   {L"double", BorderDouble}});
 }
 
 void ParseTextDecoration(std::wstring_view value, MarkupStyle& style)

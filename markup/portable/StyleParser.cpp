@@ -150,9 +150,10 @@ int StyleParser::ParseBorderWidth(std::wstring_view value, int current) const
 
 std::int32_t StyleParser::ParseBackgroundEffect(std::wstring_view value, std::int32_t current) const
 {
-    static constexpr std::array<std::wstring_view, 17> names{L"transparent", L"solid", L"hgradient", L"vgradient",
-        L"hcgradient", L"vcgradient", L"3hgradient", L"3vgradient", L"noise", L"diagshade", L"hshade", L"vshade",
-        L"hbump", L"vbump", L"softbump", L"hardbump", L"metal"};
+    static constexpr std::array<std::wstring_view, 17> names{
+        L"transparent", L"solid",      L"hgradient", L"vgradient", L"hcgradient", L"vcgradient",
+        L"3hgradient",  L"3vgradient", L"noise",     L"diagshade", L"hshade",     L"vshade",
+        L"hbump",       L"vbump",      L"softbump",  L"hardbump",  L"metal"};
     if (value.empty()) {
         return current;
     }
@@ -187,11 +188,11 @@ void StyleParser::ApplyProperty(std::wstring_view name, std::wstring_view value,
     static constexpr std::pair<std::wstring_view, Apply> properties[] = {
         {L"font-size", [](auto& parser, auto v, auto& s) { s.fontSize = parser.ParseLength(v, s.fontSize, true); }},
         {L"font-family",
-            [](auto&, auto v, auto& s) {
-                if (!v.empty()) {
-                    s.fontFamily = v;
-                }
-            }},
+         [](auto&, auto v, auto& s) {
+             if (!v.empty()) {
+                 s.fontFamily = v;
+             }
+         }},
         {L"font-style", [](auto&, auto v, auto& s) { s.italic = ParseFontStyle(v, s.italic); }},
         {L"font-weight", [](auto&, auto v, auto& s) { s.fontWeight = ParseFontWeight(v); }},
         {L"text-align", [](auto&, auto v, auto& s) { s.textAlign = ParseTextAlign(v, s.textAlign); }},
@@ -201,17 +202,17 @@ void StyleParser::ApplyProperty(std::wstring_view name, std::wstring_view value,
         {L"text-decoration", [](auto&, auto v, auto& s) { ParseTextDecoration(v, s); }},
         {L"vertical-align", [](auto&, auto v, auto& s) { s.verticalAlign = ParseVerticalAlign(v, s.verticalAlign); }},
         {L"border-color",
-            [](auto& parser, auto v, auto& s) {
-                s.borderColorLight = parser.ParseShownColor(v, s.borderColorLight);
-                s.borderColorDark = s.borderColorLight;
-            }},
+         [](auto& parser, auto v, auto& s) {
+             s.borderColorLight = parser.ParseShownColor(v, s.borderColorLight);
+             s.borderColorDark = s.borderColorLight;
+         }},
         {L"border-width", &StyleParser::ApplyBorderWidth},
         {L"size", &StyleParser::ApplyBorderWidth},
         {L"border-style",
-            [](auto&, auto v, auto& s) {
-                s.borderStyle = ParseBorderStyle(v, s.borderStyle);
-                BorderStyleChanged(s);
-            }},
+         [](auto&, auto v, auto& s) {
+             s.borderStyle = ParseBorderStyle(v, s.borderStyle);
+             BorderStyleChanged(s);
+         }},
         {L"margin", [](auto& parser, auto v, auto& s) { s.margin = parser.ParseLength(v, s.margin, false); }},
         {L"padding", [](auto& parser, auto v, auto& s) { s.padding = parser.ParseLength(v, s.padding, false); }},
     };

@@ -12,11 +12,7 @@ namespace fennick {
 // inch-based units, and the colour scheme for colour names and the disabled look.
 class StyleParser {
 public:
-    StyleParser(const ColorScheme& colors, const HostSurface& surface)
-        : colors_(colors)
-        , surface_(surface)
-    {
-    }
+    StyleParser(const ColorScheme& colors, const HostSurface& surface) : colors_(colors), surface_(surface) {}
 
     // A length in device pixels: px, ex, em, in, cm, mm, pt, pc, a percentage of current, or a
     // plain number (with sizeKeywords, 1 to 7 are the font sizes 8, 10, 12, 14, 18, 24, 36).

@@ -25,11 +25,7 @@ bool IsEscaped(std::wstring_view text, std::size_t match)
 // ask with rising positions, read the text about once instead of once per question.
 class TagSearch {
 public:
-    TagSearch(std::wstring_view text, std::wstring_view name)
-        : text_(text)
-        , name_(name)
-    {
-    }
+    TagSearch(std::wstring_view text, std::wstring_view name) : text_(text), name_(name) {}
 
     // The match's position, or the text length.
     std::size_t From(std::size_t position)
@@ -173,8 +169,8 @@ TableCellCount CountTableCells(const StyleParser& parser, std::wstring_view tabl
             rowColumns += ParseCellAttributes(parser, tag.attributes, scratch, true).columns;
             position = AtMost(cellEnd, tableText);
         }
-        count.columns
-            = static_cast<int>(std::max<std::int64_t>(count.columns, std::min<std::int64_t>(rowColumns, INT32_MAX)));
+        count.columns =
+            static_cast<int>(std::max<std::int64_t>(count.columns, std::min<std::int64_t>(rowColumns, INT32_MAX)));
     }
     return count;
 }

@@ -25,29 +25,41 @@ public:
     TexturePainter(PaletteBitmap& bitmap, TextureRandom& random, int noiseAmount)
         : bitmap_(bitmap), random_(random), width_(bitmap.Width()), height_(bitmap.Height()),
           amount_(noiseAmount & 0xFF), noiseDivisor_(TextureRandom::Max / (amount_ == 0 ? 1 : 2 * amount_))
-    {
-    }
+    {}
 
     void Paint(int effect)
     {
         switch (effect) {
-        case EffectNoise: PaintEach([this](Wide, Wide, Wide) { return 128 + Noise() - amount_; }); break;
-        case EffectDiagShade: PaintDiagonal((255 - 2 * amount_) / 2); break;
+        case EffectNoise:
+            PaintEach([this](Wide, Wide, Wide) { return 128 + Noise() - amount_; });
+            break;
+        case EffectDiagShade:
+            PaintDiagonal((255 - 2 * amount_) / 2);
+            break;
         case EffectHShade:
             PaintEach([this](Wide, Wide r, Wide) { return r * (255 - 2 * amount_) / height_ + Noise(); });
             break;
         case EffectVShade:
             PaintEach([this](Wide x, Wide, Wide) { return (255 - 2 * amount_) * (width_ - x) / width_ + Noise(); });
             break;
-        case EffectHBump: PaintEach([this](Wide, Wide r, Wide) { return Bump(RowRamp(r), 128 - amount_); }); break;
-        case EffectVBump: PaintEach([this](Wide x, Wide, Wide) { return Bump(ColumnRamp(x), 128 - amount_); }); break;
-        case EffectSoftBump: PaintSoftBump(); break;
+        case EffectHBump:
+            PaintEach([this](Wide, Wide r, Wide) { return Bump(RowRamp(r), 128 - amount_); });
+            break;
+        case EffectVBump:
+            PaintEach([this](Wide x, Wide, Wide) { return Bump(ColumnRamp(x), 128 - amount_); });
+            break;
+        case EffectSoftBump:
+            PaintSoftBump();
+            break;
         case EffectHardBump:
             PaintEach([this](Wide, Wide r, Wide) { return Bump(RowRamp(r), (64 - amount_) * 2); });
             Bevel();
             break;
-        case EffectMetal: PaintMetal(); break;
-        default: break;
+        case EffectMetal:
+            PaintMetal();
+            break;
+        default:
+            break;
         }
     }
 
@@ -151,10 +163,10 @@ private:
 
 } // namespace
 
-void BuildTexturePalette(PaletteBitmap& bitmap, ColorRef first, ColorRef mid, ColorRef end, int blendPercent)
+void BuildTexturePalette(PaletteBitmap& bitmap, Color first, Color mid, Color end, int blendPercent)
 {
-    const auto set = [&bitmap](int index, ColorRef a, int weightA, ColorRef b, int weightB) {
-        const auto mix = [&](int (*channel)(ColorRef)) { return (weightA * channel(a) + weightB * channel(b)) / 128; };
+    const auto set = [&bitmap](int index, Color a, int weightA, Color b, int weightB) {
+        const auto mix = [&](int (*channel)(Color)) { return (weightA * channel(a) + weightB * channel(b)) / 128; };
         bitmap.SetPaletteEntry(index, mix(ColorRed), mix(ColorGreen), mix(ColorBlue));
     };
     for (int i = 0; i <= 128; ++i) {
@@ -166,8 +178,8 @@ void BuildTexturePalette(PaletteBitmap& bitmap, ColorRef first, ColorRef mid, Co
     bitmap.BlendPalette(first, blendPercent & 0xFF);
 }
 
-bool RenderTexture(PaletteBitmap& bitmap, TextureRandom& random, int width, int height, int effect,
-                   int noiseAmount, int blendPercent, ColorRef first, ColorRef mid, ColorRef end)
+bool RenderTexture(PaletteBitmap& bitmap, TextureRandom& random, int width, int height, int effect, int noiseAmount,
+                   int blendPercent, Color first, Color mid, Color end)
 {
     if (!bitmap.Create(width, height, 8)) {
         return false;

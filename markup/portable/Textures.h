@@ -8,13 +8,12 @@ namespace fennick {
 
 // Sets the 256-entry colour table of a texture: the end colour at index 0, the middle colour
 // around 128 and the first colour at 255, then blended blendPercent towards the first colour.
-void BuildTexturePalette(PaletteBitmap& bitmap, ColorRef first, ColorRef mid, ColorRef end,
-                         int blendPercent);
+void BuildTexturePalette(PaletteBitmap& bitmap, Color first, Color mid, Color end, int blendPercent);
 
 // Renders one of the procedural effects (noise to metal) as an 8-bit palette bitmap of
 // width x height. noiseAmount 0 draws without noise. False, with nothing held, for an empty
 // area or one too large for memory.
-bool RenderTexture(PaletteBitmap& bitmap, TextureRandom& random, int width, int height, int effect,
-                   int noiseAmount, int blendPercent, ColorRef first, ColorRef mid, ColorRef end);
+bool RenderTexture(PaletteBitmap& bitmap, TextureRandom& random, int width, int height, int effect, int noiseAmount,
+                   int blendPercent, Color first, Color mid, Color end);
 
 } // namespace fennick

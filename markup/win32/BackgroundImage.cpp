@@ -11,14 +11,14 @@ OwnedBitmap LoadBackgroundBitmap(const BackgroundImageSource& source)
 {
     switch (source.kind) {
     case BackgroundImageKind::Resource:
-        return OwnedBitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                           MAKEINTRESOURCEW(source.resourceId), IMAGE_BITMAP, 0, 0,
-                                                           LR_CREATEDIBSECTION)));
+        return OwnedBitmap(static_cast<HBITMAP>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(source.resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     case BackgroundImageKind::File:
         return OwnedBitmap(static_cast<HBITMAP>(
             LoadImageW(nullptr, source.path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     case BackgroundImageKind::LibraryResource:
-    case BackgroundImageKind::None: return nullptr;
+    case BackgroundImageKind::None:
+        return nullptr;
     }
     return nullptr;
 }

@@ -28,7 +28,8 @@ void DrawManager::FillBackground(HDC dc, int effect, const RECT& rect, COLORREF 
 {
     const PixelRect area = ToPixelRect(rect);
     switch (FillKindOf(effect, area)) {
-    case FillKind::None: return;
+    case FillKind::None:
+        return;
     case FillKind::Gradient:
         for (const GradientFill& fill : GradientFills(effect, area, firstColor, midColor, endColor)) {
             const RECT part{fill.rect.left, fill.rect.top, fill.rect.right, fill.rect.bottom};
@@ -44,7 +45,9 @@ void DrawManager::FillBackground(HDC dc, int effect, const RECT& rect, COLORREF 
         // An area too large for a texture in memory still gets its first colour.
         FillSolid(dc, rect, firstColor);
         return;
-    case FillKind::Solid: FillSolid(dc, rect, firstColor); return;
+    case FillKind::Solid:
+        FillSolid(dc, rect, firstColor);
+        return;
     }
 }
 
@@ -66,8 +69,8 @@ bool DrawManager::RenderEffect(int width, int height, int effect, int noiseAmoun
                                COLORREF firstColor, COLORREF midColor, COLORREF endColor)
 {
     effectSection_.Release();
-    return RenderTexture(effectBitmap, random_, width, height, effect, noiseAmount, blendPercent, firstColor,
-                         midColor, endColor);
+    return RenderTexture(effectBitmap, random_, width, height, effect, noiseAmount, blendPercent, firstColor, midColor,
+                         endColor);
 }
 
 void DrawManager::TileBitmap(HDC dc, int x, int y, int width, int height, HDC sourceDC, int sourceX, int sourceY,

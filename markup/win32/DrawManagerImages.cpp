@@ -36,9 +36,9 @@ OwnedBitmap CopyAtSize(HDC dc, HBITMAP source, int width, int height)
 
 } // namespace
 
-POINT DrawManager::PlaceWithShadow(HDC dc, int x, int y, int width, int height, HBITMAP silhouetteSource,
-                                   bool useMask, COLORREF maskColor, std::int32_t style, bool shadowOn, int offsetX,
-                                   int offsetY, int blurX, int blurY, COLORREF color)
+POINT DrawManager::PlaceWithShadow(HDC dc, int x, int y, int width, int height, HBITMAP silhouetteSource, bool useMask,
+                                   COLORREF maskColor, std::int32_t style, bool shadowOn, int offsetX, int offsetY,
+                                   int blurX, int blurY, COLORREF color)
 {
     if (!shadowOn) {
         return {x, y};
@@ -50,8 +50,8 @@ POINT DrawManager::PlaceWithShadow(HDC dc, int x, int y, int width, int height, 
     const OwnedBitmap silhouette(
         TransformColors(silhouetteSource, width, height, ImageMaskFlags, useMask, maskColor, InvertColor(color)));
     if (silhouette) {
-        DrawShadow(dc, x + offsetX, y + offsetY, width, height, silhouette.get(), (style & ImageSoftShadow) != 0,
-                   blurX, blurY);
+        DrawShadow(dc, x + offsetX, y + offsetY, width, height, silhouette.get(), (style & ImageSoftShadow) != 0, blurX,
+                   blurY);
     }
     return {x, y};
 }
@@ -94,8 +94,8 @@ void DrawManager::DrawBitmapImage(HDC dc, int x, int y, int width, int height, H
     const OwnedBitmap scaled = CopyAtSize(dc, bitmap, width, height);
     const OwnedBitmap mask(
         scaled ? TransformColors(scaled.get(), width, height, ImageMaskFlags, hasMask, maskColor, White) : nullptr);
-    const OwnedBitmap image(
-        scaled ? TransformColors(scaled.get(), width, height, style, hasMask, maskColor, color) : nullptr);
+    const OwnedBitmap image(scaled ? TransformColors(scaled.get(), width, height, style, hasMask, maskColor, color)
+                                   : nullptr);
     if (!mask || !image) {
         return;
     }
@@ -113,20 +113,20 @@ void DrawManager::DrawIconImage(HDC dc, int x, int y, int width, int height, HIC
     }
     const SIZE natural = GetIconSize(icon);
     const OwnedIcon working(natural.cx == width && natural.cy == height ? CopyIcon(icon)
-                                                                       : ScaleIcon(icon, width, height));
+                                                                        : ScaleIcon(icon, width, height));
     IconBitmaps parts;
     if (!working || !parts.Read(working.get()) || !parts.mask) {
         return;
     }
     // A one-colour icon is its mask's silhouette; elsewhere pure black stays black.
     const bool oneColor = (style & ImageOneColor) != 0;
-    const OwnedBitmap image(TransformColors(oneColor ? parts.mask.get() : parts.color.get(), width, height, style,
-                                            true, oneColor ? White : Black, color));
+    const OwnedBitmap image(TransformColors(oneColor ? parts.mask.get() : parts.color.get(), width, height, style, true,
+                                            oneColor ? White : Black, color));
     if (!image) {
         return;
     }
-    const POINT at = PlaceWithShadow(dc, x, y, width, height, parts.mask.get(), true, White, style, shadowOn,
-                                     offsetX, offsetY, blurX, blurY, color);
+    const POINT at = PlaceWithShadow(dc, x, y, width, height, parts.mask.get(), true, White, style, shadowOn, offsetX,
+                                     offsetY, blurX, blurY, color);
     PutImage(dc, at, width, height, image.get(), parts.mask.get());
 }
 
@@ -150,8 +150,8 @@ void DrawManager::DrawStripFrame(HDC dc, int x, int y, int width, int height, HB
         const GdiSelection intoCell(cellDC.get(), cell.get());
         BitBlt(cellDC.get(), 0, 0, cellWidth, cellHeight, sourceDC.get(), origin->x, origin->y, SRCCOPY);
     }
-    DrawBitmapImage(dc, x, y, width, height, cell.get(), hasMask, maskColor, style, shadowOn, offsetX, offsetY,
-                    blurX, blurY, color);
+    DrawBitmapImage(dc, x, y, width, height, cell.get(), hasMask, maskColor, style, shadowOn, offsetX, offsetY, blurX,
+                    blurY, color);
 }
 
 } // namespace fennick

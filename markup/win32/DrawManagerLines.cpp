@@ -11,11 +11,21 @@ OwnedPen MakeBorderPen(int borderStyle, int width, COLORREF color)
 {
     int penStyle = PS_SOLID;
     switch (PenDashOf(borderStyle)) {
-    case PenDash::Solid: penStyle = PS_SOLID; break;
-    case PenDash::Dash: penStyle = PS_DASH; break;
-    case PenDash::Dot: penStyle = PS_DOT; break;
-    case PenDash::DashDot: penStyle = PS_DASHDOT; break;
-    case PenDash::DashDotDot: penStyle = PS_DASHDOTDOT; break;
+    case PenDash::Solid:
+        penStyle = PS_SOLID;
+        break;
+    case PenDash::Dash:
+        penStyle = PS_DASH;
+        break;
+    case PenDash::Dot:
+        penStyle = PS_DOT;
+        break;
+    case PenDash::DashDot:
+        penStyle = PS_DASHDOT;
+        break;
+    case PenDash::DashDotDot:
+        penStyle = PS_DASHDOTDOT;
+        break;
     }
     return OwnedPen(CreatePen(penStyle, width, color));
 }
@@ -41,8 +51,7 @@ void DrawManager::DrawBorderRect(HDC dc, const RECT& rect, COLORREF lightColor, 
     if (!lightPen) {
         return;
     }
-    const BorderStrokes strokes =
-        BorderRectStrokes({rect.left, rect.top, rect.right, rect.bottom}, borderStyle, width);
+    const BorderStrokes strokes = BorderRectStrokes({rect.left, rect.top, rect.right, rect.bottom}, borderStyle, width);
     const OwnedPen darkPen = darkColor != lightColor ? MakeBorderPen(borderStyle, width, darkColor) : nullptr;
     const GdiSelection selection(dc, lightPen.get());
     Stroke(dc, strokes.light);

@@ -30,8 +30,7 @@ HBITMAP DrawManager::TransformColors(HBITMAP bitmap, int width, int height, std:
     return section.Release();
 }
 
-void DrawManager::BlendWithAlpha(HDC dc, int x, int y, int width, int height, HDC sourceDC, int sourceX,
-                                 int sourceY)
+void DrawManager::BlendWithAlpha(HDC dc, int x, int y, int width, int height, HDC sourceDC, int sourceX, int sourceY)
 {
     const MemoryDC workDC = MakeMemoryDC(dc);
     PixelSection source(width, height);

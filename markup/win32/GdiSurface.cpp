@@ -19,11 +19,7 @@ LOGFONTW StyleLogFont(const MarkupStyle& style)
     return font;
 }
 
-GdiSurface::GdiSurface(HDC dc)
-    : dc_(dc)
-    , originalFont_(GetCurrentObject(dc, OBJ_FONT))
-{
-}
+GdiSurface::GdiSurface(HDC dc) : dc_(dc), originalFont_(GetCurrentObject(dc, OBJ_FONT)) {}
 
 GdiSurface::~GdiSurface()
 {

@@ -33,10 +33,7 @@ std::optional<std::wstring> ReadDefaultValue(HKEY root, const std::wstring& subK
 
 } // namespace
 
-Win32PlatformActions::Win32PlatformActions(const Win32ActionSources& sources)
-    : sources_(sources)
-{
-}
+Win32PlatformActions::Win32PlatformActions(const Win32ActionSources& sources) : sources_(sources) {}
 
 bool Win32PlatformActions::OpenWithShell(const std::wstring& target, int showCommand)
 {
@@ -50,8 +47,8 @@ std::optional<std::wstring> Win32PlatformActions::HtmlOpenCommand()
     if (!className || className->empty()) {
         return std::nullopt;
     }
-    std::optional<std::wstring> command
-        = ReadDefaultValue(sources_.classesRoot, *className + L"\\shell\\open\\command");
+    std::optional<std::wstring> command =
+        ReadDefaultValue(sources_.classesRoot, *className + L"\\shell\\open\\command");
     if (!command || command->empty()) {
         return std::nullopt;
     }
@@ -77,8 +74,8 @@ bool Win32PlatformActions::StartProcess(const std::wstring& commandLine, int sho
     return true;
 }
 
-void Win32PlatformActions::SendToWindow(
-    WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+void Win32PlatformActions::SendToWindow(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                                        std::intptr_t lParam)
 {
     SendMessageW(static_cast<HWND>(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
 }

@@ -22,8 +22,9 @@ void FollowSizeChange(AnchoredRect& rect, const AnchorFactors& factors, int dx, 
 
 PixelRect Truncated(const AnchoredRect& rect)
 {
-    return PixelRect{static_cast<int>(rect.left), static_cast<int>(rect.top),
-                     static_cast<int>(rect.width), static_cast<int>(rect.height)};
+    const int left = static_cast<int>(rect.left);
+    const int top = static_cast<int>(rect.top);
+    return PixelRect{left, top, left + static_cast<int>(rect.width), top + static_cast<int>(rect.height)};
 }
 
 } // namespace fennick

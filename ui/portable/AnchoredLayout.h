@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/portable/PixelGeometry.h"
+
 #include <vector>
 
 namespace fennick {
@@ -21,15 +23,6 @@ struct AnchoredRect {
     double top = 0.0;
     double width = 0.0;
     double height = 0.0;
-};
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
 // Positioning flags, with the values of the system's SWP_NOSIZE, SWP_NOMOVE and SWP_NOZORDER.

@@ -16,7 +16,7 @@ bool IsExcluded(std::wstring_view extension, std::wstring_view exclusionList);
 // What the two lists show for a collection: the file rows and the extension counts.
 struct CollectionSummary {
     std::vector<std::wstring_view> shownPaths; // views into the collection, in its order
-    ExtensionTable extensions;                 // counts of the shown paths only
+    ExtensionTable extensions; // counts of the shown paths only
 };
 
 // The summary of the paths not hidden by the exclusion text. The views stay valid while the

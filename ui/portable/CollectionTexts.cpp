@@ -4,8 +4,8 @@ namespace fennick {
 
 std::wstring StatusLineText(int fileRows, int tickedRows)
 {
-    return L"등록된 파일 : " + std::to_wstring(fileRows) + L" 개, 선택된 파일 : " +
-           std::to_wstring(tickedRows) + L" 개";
+    return L"등록된 파일 : " + std::to_wstring(fileRows) + L" 개, 선택된 파일 : " + std::to_wstring(tickedRows) +
+           L" 개";
 }
 
 std::wstring ExtensionGroupTitle(std::size_t keyCount)

@@ -30,8 +30,7 @@ int ScaleForDpi(int pixels, int dotsPerInch)
 {
     const long long scaled = static_cast<long long>(pixels) * dotsPerInch;
     const long long half = kDesignDotsPerInch / 2;
-    return static_cast<int>(scaled >= 0 ? (scaled + half) / kDesignDotsPerInch
-                                        : (scaled - half) / kDesignDotsPerInch);
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / kDesignDotsPerInch : (scaled - half) / kDesignDotsPerInch);
 }
 
 } // namespace fennick

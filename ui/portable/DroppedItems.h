@@ -9,7 +9,7 @@ namespace fennick {
 
 // The items of one drop, each kind in drop order.
 struct DroppedItems {
-    std::vector<std::wstring> files;   // collected at once
+    std::vector<std::wstring> files; // collected at once
     std::vector<std::wstring> folders; // walked only if the user agrees
 };
 

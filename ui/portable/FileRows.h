@@ -15,19 +15,26 @@ inline constexpr int ResultColumn = 1;
 
 // A list whose rows carry check boxes.
 template <typename List>
-concept TickableList = requires(List& list, const List& constList, int row, bool tick) {
-    { constList.RowCount() } -> std::convertible_to<int>;
-    { constList.GetCheck(row) } -> std::convertible_to<bool>;
+concept TickableList = requires(List& list, const List& constList, int row, bool tick)
+{
+    {
+        constList.RowCount()
+        } -> std::convertible_to<int>;
+    {
+        constList.GetCheck(row)
+        } -> std::convertible_to<bool>;
     list.SetCheck(row, tick);
 };
 
 // The file list: ticked rows whose stored cell texts hold the full path, whatever its length.
 template <typename List>
-concept FileRowList = TickableList<List> &&
-    requires(List& list, const List& constList, int row, std::wstring_view text) {
-        { constList.GetRowTexts(row) } -> std::convertible_to<const std::vector<std::wstring>&>;
-        list.SetCellText(row, ResultColumn, text);
-    };
+concept FileRowList = TickableList<List> && requires(List& list, const List& constList, int row, std::wstring_view text)
+{
+    {
+        constList.GetRowTexts(row)
+        } -> std::convertible_to<const std::vector<std::wstring>&>;
+    list.SetCellText(row, ResultColumn, text);
+};
 
 template <TickableList List>
 int CountTickedRows(const List& list)

@@ -13,7 +13,6 @@ namespace fennick {
 // junctions to folders are followed, but no folder is walked twice, so a link back up the tree
 // cannot loop. Folders that cannot be read add nothing. Folders are kept pending rather than
 // recursed into, so any depth a path can reach is walked.
-void CollectFolder(const std::wstring& folder, CollectedPaths& paths,
-                   const FileTree& tree = NativeFileTree());
+void CollectFolder(const std::wstring& folder, CollectedPaths& paths, const FileTree& tree = NativeFileTree());
 
 } // namespace fennick

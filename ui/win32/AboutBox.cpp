@@ -4,8 +4,6 @@
 
 namespace fennick {
 
-AboutBox::AboutBox() : Dialog(IDD_ABOUT_BOX, nullptr)
-{
-}
+AboutBox::AboutBox() : Dialog(IDD_ABOUT_BOX, nullptr) {}
 
 } // namespace fennick

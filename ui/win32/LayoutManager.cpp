@@ -2,8 +2,7 @@
 
 namespace fennick {
 
-static_assert(kPlaceNoSize == SWP_NOSIZE && kPlaceNoMove == SWP_NOMOVE &&
-              kPlaceNoZOrder == SWP_NOZORDER);
+static_assert(kPlaceNoSize == SWP_NOSIZE && kPlaceNoMove == SWP_NOMOVE && kPlaceNoZOrder == SWP_NOZORDER);
 
 bool LayoutManager::AttachParent(HWND parent)
 {
@@ -44,7 +43,7 @@ void LayoutManager::OnParentSize(int width, int height)
     const auto& entries = layout_.Resize(width, height);
     for (const auto& entry : entries) {
         const PixelRect placed = Truncated(entry.rect);
-        SetWindowPos(entry.control, nullptr, placed.left, placed.top, placed.width, placed.height,
+        SetWindowPos(entry.control, nullptr, placed.left, placed.top, placed.Width(), placed.Height(),
                      PlacementFlags(entry.factors));
     }
     // Redrawn at once, after all have moved, so no control paints over a neighbour's old place.

@@ -21,14 +21,14 @@ struct Anchor {
 
 // Registration order; the factors are move x, move y, grow x, grow y.
 constexpr Anchor kAnchors[] = {
-    {IDC_FILE_LIST, {0, 0, 1, 1}},        {IDC_EXTENSION_GROUP, {1, 0, 0, 1}},
-    {IDC_EXTENSION_LIST, {1, 0, 0, 1}},   {IDC_DROP_HINT, {0, 1, 0, 0}},
-    {IDC_CONVERT, {0, 1, 0, 0}},          {IDC_REMOVE_HEADER, {0, 1, 0, 0}},
-    {IDC_ABOUT, {1, 1, 0, 0}},            {IDC_EXIT, {1, 1, 0, 0}},
-    {IDC_EXCLUSION_LABEL, {0, 1, 0, 0}},  {IDC_EXCLUSION_EDIT, {0, 1, 1, 0}},
-    {IDC_INSERT_HEADER, {0, 1, 0, 0}},    {IDC_APPLY_EXCLUSION, {1, 1, 0, 0}},
-    {IDC_CLEAR_LIST, {0, 1, 0, 0}},       {IDC_EXCLUSION_EXAMPLE, {1, 1, 0, 0}},
-    {IDC_STATUS_LINE, {0, 1, 1, 0}},      {IDC_HOME_PAGE_LINK, {1, 1, 1, 0}},
+    {IDC_FILE_LIST, {0, 0, 1, 1}},       {IDC_EXTENSION_GROUP, {1, 0, 0, 1}},
+    {IDC_EXTENSION_LIST, {1, 0, 0, 1}},  {IDC_DROP_HINT, {0, 1, 0, 0}},
+    {IDC_CONVERT, {0, 1, 0, 0}},         {IDC_REMOVE_HEADER, {0, 1, 0, 0}},
+    {IDC_ABOUT, {1, 1, 0, 0}},           {IDC_EXIT, {1, 1, 0, 0}},
+    {IDC_EXCLUSION_LABEL, {0, 1, 0, 0}}, {IDC_EXCLUSION_EDIT, {0, 1, 1, 0}},
+    {IDC_INSERT_HEADER, {0, 1, 0, 0}},   {IDC_APPLY_EXCLUSION, {1, 1, 0, 0}},
+    {IDC_CLEAR_LIST, {0, 1, 0, 0}},      {IDC_EXCLUSION_EXAMPLE, {1, 1, 0, 0}},
+    {IDC_STATUS_LINE, {0, 1, 1, 0}},     {IDC_HOME_PAGE_LINK, {1, 1, 1, 0}},
     {IDC_CLEAR_RESULTS, {0, 1, 0, 0}},
 };
 
@@ -36,9 +36,8 @@ constexpr Anchor kAnchors[] = {
 // a later call asks for, so the small icon would come back as the big one.
 HICON LoadProgramIcon(int metricX, int metricY)
 {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_FENNICK),
-                                         IMAGE_ICON, GetSystemMetrics(metricX),
-                                         GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_FENNICK), IMAGE_ICON,
+                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
 }
 
 std::wstring LoadResourceString(UINT id)
@@ -71,14 +70,11 @@ void SetUpList(ColumnListCtrl& list, std::wstring_view columns)
 } // namespace
 
 MainDialog::MainDialog(Window* parent)
-    : Dialog(IDD_MAIN_DIALOG, parent),
-      icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
+    : Dialog(IDD_MAIN_DIALOG, parent), icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)),
-      previousErrorReport_(SetErrorReportHandler([](const FileException& failure) {
-          ShowMessageBox(failure.ReportText(), L"Fennick", MB_OK | MB_ICONERROR);
-      }))
-{
-}
+      previousErrorReport_(SetErrorReportHandler(
+          [](const FileException& failure) { ShowMessageBox(failure.ReportText(), L"Fennick", MB_OK | MB_ICONERROR); }))
+{}
 
 MainDialog::~MainDialog()
 {

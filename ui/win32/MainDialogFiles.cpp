@@ -75,9 +75,8 @@ void MainDialog::OnDropFiles(HDROP drop)
     DroppedItems dropped = SortDroppedItems(DroppedPaths(drop));
     CollectedPaths.insert(CollectedPaths.end(), std::make_move_iterator(dropped.files.begin()),
                           std::make_move_iterator(dropped.files.end()));
-    if (!dropped.folders.empty() &&
-        ShowMessageBox(std::wstring(FolderQuestion), std::wstring(QuestionCaption),
-                       MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    if (!dropped.folders.empty() && ShowMessageBox(std::wstring(FolderQuestion), std::wstring(QuestionCaption),
+                                                   MB_YESNO | MB_ICONQUESTION) == IDYES) {
         WaitCursor wait;
         for (const std::wstring& folder : dropped.folders)
             CollectFolder(folder, CollectedPaths);
@@ -130,9 +129,7 @@ void MainDialog::OnClearList()
     RefreshLists();
 }
 
-void MainDialog::OnClickExtensionGroup()
-{
-}
+void MainDialog::OnClickExtensionGroup() {}
 
 // The list has already ticked or unticked a box the click hit, and the file rows follow the state
 // it now shows. A click on the key's text leaves the box alone, and the file rows take the

@@ -12,8 +12,8 @@ void MainDialog::OnConvert()
 {
     if (fileList_.RowCount() == 0 || CountTickedRows(fileList_) == 0)
         return;
-    const int answer = ShowMessageBox(std::wstring(BackupQuestion), std::wstring(QuestionCaption),
-                                      MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int answer =
+        ShowMessageBox(std::wstring(BackupQuestion), std::wstring(QuestionCaption), MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer != IDYES && answer != IDNO)
         return;
     WaitCursor wait;
@@ -21,8 +21,7 @@ void MainDialog::OnConvert()
     converter.SetBackupFlag(answer == IDYES);
     RunOnTickedRows(fileList_, FinishedRows::Skip,
                     [&converter](const std::wstring& path) { return converter.ConvertToUtf8(path); });
-    ShowMessageBox(std::wstring(ConversionSummary), std::wstring(ConversionSummaryCaption),
-                   MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(std::wstring(ConversionSummary), std::wstring(ConversionSummaryCaption), MB_OK | MB_ICONINFORMATION);
 }
 
 void MainDialog::OnRemoveHeader()
@@ -40,9 +39,8 @@ void MainDialog::RunHeaderOperation(bool (FileConverter::*operation)(const std::
 {
     WaitCursor wait;
     const FileConverter converter;
-    const int successes = RunOnTickedRows(fileList_, FinishedRows::Redo, [&](const std::wstring& path) {
-        return (converter.*operation)(path);
-    });
+    const int successes = RunOnTickedRows(fileList_, FinishedRows::Redo,
+                                          [&](const std::wstring& path) { return (converter.*operation)(path); });
     ShowMessageBox(summary(successes), std::wstring(HeaderSummaryCaption), MB_OK | MB_ICONINFORMATION);
 }
 

@@ -40,9 +40,9 @@ public:
         if (!native)
             return std::nullopt;
         // Opened without FILE_FLAG_OPEN_REPARSE_POINT, so a link yields the folder it leads to.
-        const HANDLE opened = CreateFileW(native->c_str(), FILE_READ_ATTRIBUTES,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        const HANDLE opened =
+            CreateFileW(native->c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (opened == INVALID_HANDLE_VALUE)
             return std::nullopt;
         const UniqueHandle handle(opened);
@@ -61,8 +61,8 @@ public:
         std::wstring pattern = *native;
         pattern += pattern.ends_with(L'\\') ? L"*" : L"\\*";
         WIN32_FIND_DATAW found;
-        const HANDLE first = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                              nullptr, FIND_FIRST_EX_LARGE_FETCH);
+        const HANDLE first = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                              FIND_FIRST_EX_LARGE_FETCH);
         if (first == INVALID_HANDLE_VALUE)
             return false;
         const UniqueSearch search(first);

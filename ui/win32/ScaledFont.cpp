@@ -12,9 +12,8 @@ Font::~Font()
         DeleteObject(handle_);
 }
 
-std::unique_ptr<Font> CreateScaledFont(HDC dc, double points, std::wstring_view faceName, bool bold,
-                                       bool italic, bool underline, bool strikeOut,
-                                       double widthPercent, double heightPercent)
+std::unique_ptr<Font> CreateScaledFont(HDC dc, double points, std::wstring_view faceName, bool bold, bool italic,
+                                       bool underline, bool strikeOut, double widthPercent, double heightPercent)
 {
     LOGFONTW description{};
     description.lfHeight = ScaledFontHeight(GetDeviceCaps(dc, LOGPIXELSY), points, heightPercent);

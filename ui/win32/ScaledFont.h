@@ -23,8 +23,7 @@ private:
 
 // A font of `points` for the device `dc`, with its height and average width scaled by the two
 // percentages (a width of exactly 100 % keeps the face's own proportions).
-std::unique_ptr<Font> CreateScaledFont(HDC dc, double points, std::wstring_view faceName, bool bold,
-                                       bool italic, bool underline, bool strikeOut,
-                                       double widthPercent, double heightPercent);
+std::unique_ptr<Font> CreateScaledFont(HDC dc, double points, std::wstring_view faceName, bool bold, bool italic,
+                                       bool underline, bool strikeOut, double widthPercent, double heightPercent);
 
 } // namespace fennick

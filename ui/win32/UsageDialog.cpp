@@ -30,10 +30,8 @@ int CALLBACK BreakBetweenWords(LPWSTR text, int position, int length, int query)
 } // namespace
 
 UsageDialog::UsageDialog(Window* parent)
-    : Dialog(IDD_USAGE_DIALOG, parent),
-      description_(L"ASCII 코드로 작성된 문서파일의 인코딩을 UTF-8로 변환합니다.")
-{
-}
+    : Dialog(IDD_USAGE_DIALOG, parent), description_(L"ASCII 코드로 작성된 문서파일의 인코딩을 UTF-8로 변환합니다.")
+{}
 
 void UsageDialog::DoDataExchange(DataExchange& exchange)
 {
@@ -43,8 +41,7 @@ void UsageDialog::DoDataExchange(DataExchange& exchange)
 
 bool UsageDialog::OnInitDialog()
 {
-    SendDlgItemMessageW(Handle(), IDC_DESCRIPTION, EM_SETWORDBREAKPROC, 0,
-                        reinterpret_cast<LPARAM>(BreakBetweenWords));
+    SendDlgItemMessageW(Handle(), IDC_DESCRIPTION, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(BreakBetweenWords));
     Dialog::OnInitDialog();
     usageLink_.SetURL(L"" FENNICK_USAGE_PAGE_URL);
     return true;

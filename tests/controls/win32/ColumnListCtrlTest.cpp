@@ -22,11 +22,26 @@ void* operator new(std::size_t size)
     void* block = std::malloc(size == 0 ? 1 : size);
     return block != nullptr ? (++liveAllocations, block) : throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* block) noexcept { liveAllocations -= block != nullptr, std::free(block); }
-void operator delete[](void* block) noexcept { operator delete(block); }
-void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
-void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
+void* operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+void operator delete(void* block) noexcept
+{
+    liveAllocations -= block != nullptr, std::free(block);
+}
+void operator delete[](void* block) noexcept
+{
+    operator delete(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    operator delete(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    operator delete(block);
+}
 
 namespace fennick {
 namespace {
@@ -170,9 +185,11 @@ void ExpectArrow(const WindowPixels& pixels, const RECT& item, bool ascending)
         EXPECT_EQ(pixels.At(edges.front(), y), kShadow) << "row " << y;
         EXPECT_EQ(pixels.At(edges.back(), y), kLight) << "row " << y;
     }
-    const RECT above{r - 3 * o - 2, item.top, r, o - 1}, below{r - 3 * o - 2, b - o + 1, r, b}, right{r - o + 1, item.top, r, b};
+    const RECT above{r - 3 * o - 2, item.top, r, o - 1}, below{r - 3 * o - 2, b - o + 1, r, b},
+        right{r - o + 1, item.top, r, b};
     for (const RECT& area : {above, below, right})
-        EXPECT_EQ(pixels.Count(kFace, area), Area(area)) << "around the arrow, rows " << area.top << ".." << area.bottom;
+        EXPECT_EQ(pixels.Count(kFace, area), Area(area))
+            << "around the arrow, rows " << area.top << ".." << area.bottom;
 }
 
 TEST(SortHeaderCtrl, DrawsTheEngravedArrowWhereTheSortColumnEnds)

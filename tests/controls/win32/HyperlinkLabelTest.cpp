@@ -42,14 +42,16 @@ TEST(HyperlinkLabel, ShowsBlueUnderlinedInTheDialogsFontThenRedAndTheHandUnderTh
         EXPECT_EQ(ShownLinkColor(label), kBlue);
         LOGFONTW labelFont{}, dialogFont{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof labelFont, &labelFont);
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog.Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont, &dialogFont);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog.Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont,
+                   &dialogFont);
         EXPECT_TRUE(labelFont.lfUnderline);
         EXPECT_EQ(std::wstring(labelFont.lfFaceName), dialogFont.lfFaceName);
 
         // Wine, like current Windows, has no help program to take a hand from.
         ASSERT_EQ(GetFileAttributesW(HelpProgramPath().c_str()), INVALID_FILE_ATTRIBUTES);
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-        EXPECT_TRUE(SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_TRUE(
+            SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
         EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 
         MovePointer(label, 3, 3);

@@ -42,17 +42,22 @@ TEST(FileConverter, LeavesEachKindOfFileInItsState)
         {convert, Marked({0xB0, 0xA1}), Marked({0xB0, 0xA1})},
         {convert, {'a', 0xEA, 0xB0, 0x80}, Marked({'a', 0xEA, 0xB0, 0x80})},
         {convert, {'a', 'b', 'c'}, Marked({'a', 'b', 'c'}), BackedUp},
-        {convert, {'a', 0xEA, 0xB0}, Marked({'a', 0xE5, 0xAA, 0x9B}), BackedUp},                     // UTF-8 cut short
+        {convert, {'a', 0xEA, 0xB0}, Marked({'a', 0xE5, 0xAA, 0x9B}), BackedUp}, // UTF-8 cut short
         {convert, {0xED, 0xB0, 0xB0, 'a'}, Marked({0xE6, 0x81, 0xA3, 0xEC, 0xBA, 0xBB}), BackedUp}, // encoded surrogate
         {convert, {0xB0, 0xA1}, Marked({0xEA, 0xB0, 0x80}), ReadOnly},
         {convert, Marked({'a'}), Marked({'a'}), ReadOnly},
         {convert, {0xB0, 0xA1}, Marked({0xEA, 0xB0, 0x80}), BackupReadOnly},
-        {insert, {'a'}, Marked({'a'})},    {insert, Marked({'a'}), Marked({'a'})},
-        {insert, {}, {}},                  {insert, {0xEF, 0xBB}, Marked({0xEF, 0xBB})},
-        {remove, Marked({}), {}},          {remove, Marked(Marked({'a'})), Marked({'a'})},
+        {insert, {'a'}, Marked({'a'})},
+        {insert, Marked({'a'}), Marked({'a'})},
+        {insert, {}, {}},
+        {insert, {0xEF, 0xBB}, Marked({0xEF, 0xBB})},
+        {remove, Marked({}), {}},
+        {remove, Marked(Marked({'a'})), Marked({'a'})},
         {remove, {0xEF, 0xBB}, {0xEF, 0xBB}},
-        {insert, {'a'}, Marked({'a'}), ReadOnly}, {insert, Marked({'a'}), Marked({'a'}), ReadOnly},
-        {remove, Marked({'a'}), {'a'}, ReadOnly}, {remove, {'a'}, {'a'}, ReadOnly},
+        {insert, {'a'}, Marked({'a'}), ReadOnly},
+        {insert, Marked({'a'}), Marked({'a'}), ReadOnly},
+        {remove, Marked({'a'}), {'a'}, ReadOnly},
+        {remove, {'a'}, {'a'}, ReadOnly},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -78,7 +83,9 @@ TEST(FileConverter, LeavesEachKindOfFileInItsState)
 TEST(FileConverter, RewritesFilesOfManyPiecesWhole)
 {
     const std::pair<Bytes, Bytes> units[] = {
-        {{0xB0, 0xA1}, {0xEA, 0xB0, 0x80}}, {{0x81, 'A'}, {0xEA, 0xB0, 0x82}}, {{0xEA, 0xB0, 0x80}, {0xEA, 0xB0, 0x80}},
+        {{0xB0, 0xA1}, {0xEA, 0xB0, 0x80}},
+        {{0x81, 'A'}, {0xEA, 0xB0, 0x82}},
+        {{0xEA, 0xB0, 0x80}, {0xEA, 0xB0, 0x80}},
         {{'<', 'p', '>', 0xB0, 0xA1, ' '}, {'<', 'p', '>', 0xEA, 0xB0, 0x80, ' '}},
     };
     for (const auto& [unit, unitUtf8] : units) {

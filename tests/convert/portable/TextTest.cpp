@@ -90,11 +90,11 @@ TEST(AnsiToUtf8, TurnsWhatTheCodePageCannotMapIntoItsDefaultCharacter)
     EXPECT_FALSE(FileConverter().AnsiToUtf8({}, utf8));
     EXPECT_EQ(utf8, Bytes{'x'});
     const std::pair<Bytes, Bytes> cases[] = {
-        {{'a', 0xB0}, {'a', '?'}},                        // lead byte at the end
-        {{0xB0, ' ', 'a'}, {'?', 'a'}},                   // before a byte that cannot follow it
-        {{0xC6, 0x53, 'a'}, {'?', 'a'}},                  // unassigned pair
-        {{0xB0, 0x00, 'a'}, {'?', 0x00, 'a'}},            // before NUL
-        {{0x81, 'A', 'a'}, {0xEA, 0xB0, 0x82, 'a'}},      // a letter as second byte
+        {{'a', 0xB0}, {'a', '?'}}, // lead byte at the end
+        {{0xB0, ' ', 'a'}, {'?', 'a'}}, // before a byte that cannot follow it
+        {{0xC6, 0x53, 'a'}, {'?', 'a'}}, // unassigned pair
+        {{0xB0, 0x00, 'a'}, {'?', 0x00, 'a'}}, // before NUL
+        {{0x81, 'A', 'a'}, {0xEA, 0xB0, 0x82, 'a'}}, // a letter as second byte
     };
     for (const auto& [ansi, expected] : cases) {
         EXPECT_TRUE(FileConverter().AnsiToUtf8(ansi, utf8));

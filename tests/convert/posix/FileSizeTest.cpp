@@ -55,7 +55,8 @@ TEST(WriteFailure, LeavesEveryFileAsItWasAndReportsTheCause)
     EXPECT_TRUE(directory.Read(L"b.txt") == ascii && directory.Read(L"c.txt") == ascii);
     EXPECT_EQ(directory.Read(L"c.txt.bak"), Bytes({'o', 'l', 'd'}));
     EXPECT_THAT(directory.Names(), ElementsAre(L"a.txt", L"b.txt", L"c.txt", L"c.txt.bak"));
-    EXPECT_EQ(reports.Paths(), (std::vector{directory.Path(L"a.txt"), directory.Path(L"b.txt"), directory.Path(L"c.txt.bak")}));
+    EXPECT_EQ(reports.Paths(),
+              (std::vector{directory.Path(L"a.txt"), directory.Path(L"b.txt"), directory.Path(L"c.txt.bak")}));
     ASSERT_FALSE(reports.Reports().empty());
     EXPECT_THAT(reports.Reports()[0].ReportText(), HasSubstr(L"File too large"));
 }
@@ -81,7 +82,8 @@ TEST(LargeFile, IsConvertedInFullBeyondFourGibibytes)
     std::ifstream converted(path, std::ios::binary);
     std::string start(6, '\0');
     converted.read(start.data(), 6).seekg(-1, std::ios::end);
-    EXPECT_EQ(start, "\xEF\xBB\xBF" "abc");
+    EXPECT_EQ(start, "\xEF\xBB\xBF"
+                     "abc");
     EXPECT_EQ(converted.get(), 'z');
     EXPECT_TRUE(reports.Reports().empty());
 }

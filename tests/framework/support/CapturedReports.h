@@ -10,7 +10,9 @@ namespace fennick::test {
 // Collects the error reports made while it lives, instead of whatever handler was installed.
 class CapturedReports {
 public:
-    CapturedReports() : previous_(SetErrorReportHandler([this](const FileException& report) { reports_.push_back(report); })) {}
+    CapturedReports()
+        : previous_(SetErrorReportHandler([this](const FileException& report) { reports_.push_back(report); }))
+    {}
     CapturedReports(const CapturedReports&) = delete;
     CapturedReports& operator=(const CapturedReports&) = delete;
     ~CapturedReports() { SetErrorReportHandler(std::move(previous_)); }

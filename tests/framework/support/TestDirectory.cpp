@@ -40,7 +40,10 @@ void RemoveExtended(const std::wstring& folder)
     RemoveDirectoryW(folder.c_str());
 }
 
-void RemoveTree(const fs::path& root) { RemoveExtended(L"\\\\?\\" + fs::absolute(root).wstring()); }
+void RemoveTree(const fs::path& root)
+{
+    RemoveExtended(L"\\\\?\\" + fs::absolute(root).wstring());
+}
 #else
 void RemoveTree(const fs::path& root)
 {
@@ -71,12 +74,16 @@ fs::path FileSystemPath(const std::wstring& path)
 }
 
 TestDirectory::TestDirectory()
-    : root_(fs::temp_directory_path() / ("fennick-test-" + std::to_string(std::random_device()()) + std::to_string(std::random_device()())))
+    : root_(fs::temp_directory_path() /
+            ("fennick-test-" + std::to_string(std::random_device()()) + std::to_string(std::random_device()())))
 {
     fs::create_directory(root_);
 }
 
-TestDirectory::~TestDirectory() { RemoveTree(root_); }
+TestDirectory::~TestDirectory()
+{
+    RemoveTree(root_);
+}
 
 std::wstring TestDirectory::Path(std::wstring_view name) const
 {
@@ -102,7 +109,8 @@ Bytes TestDirectory::Read(std::wstring_view name) const
 
 void TestDirectory::MakeReadOnly(std::wstring_view name) const
 {
-    fs::permissions(FileSystemPath(Path(name)), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(FileSystemPath(Path(name)),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
 }
 

@@ -94,7 +94,8 @@ TEST(Dialog, ExchangesTextBothWaysAndBindsControlsOnceForTheirReflectedNotificat
         SendMessageW(GetDlgItem(window, IDC_PROBE_BUTTON), BM_CLICK, 0, 0);
         HWND label = GetDlgItem(window, IDC_PROBE_LABEL);
         HDC dc = GetDC(label);
-        labelBrush = SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
+        labelBrush =
+            SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
         ReleaseDC(label, dc);
         SendMessageW(window, WM_COMMAND, IDOK, 0);
     });

@@ -24,7 +24,10 @@ inline int TakeInt16(const std::uint8_t*& data, std::size_t& size, std::size_t b
     size -= bytes;
     return value;
 }
-inline bool TakeFlag(const std::uint8_t*& data, std::size_t& size) { return TakeInt16(data, size, 1) != 0; }
+inline bool TakeFlag(const std::uint8_t*& data, std::size_t& size)
+{
+    return TakeInt16(data, size, 1) != 0;
+}
 
 // A broken invariant stops the run with a crash that libFuzzer records.
 inline void Check(bool condition)

@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckEnds(text, L"tr", L"/tr", SkipRow);
     CheckEnds(text, L"td", L"/td", SkipCell);
     for (std::size_t start = text.size(); start < text.size() + 10; ++start) {
-        fuzz::Check(SkipTable(text, start) <= text.size() && SkipRow(text, start) <= text.size()
-            && SkipCell(text, start) <= text.size());
+        fuzz::Check(SkipTable(text, start) <= text.size() && SkipRow(text, start) <= text.size() &&
+                    SkipCell(text, start) <= text.size());
     }
 
     ColorScheme colors;

@@ -40,7 +40,7 @@ TEST(TransformPixels, MasksAreWhereTheMaskColourWasAndPixelsWithAlphaNeverMatch)
     EXPECT_FALSE(TransformPixels(unmasked, ImageMaskFlags, false, magenta, 0xFFFFFF));
     EXPECT_EQ(unmasked[0], 0u) << "without the mask everything is opaque";
 
-    const ColorRef shadow = 0x00406080;
+    const Color shadow = 0x00406080;
     std::vector<Pixel> silhouette{0, MakePixel(12, 34, 56)};
     TransformPixels(silhouette, ImageMaskFlags, true, 0, PixelFromColor(InvertColor(shadow)));
     EXPECT_EQ(silhouette, (std::vector<Pixel>{0xFFFFFF, PixelFromColor(shadow)}));
@@ -72,8 +72,8 @@ TEST(BoxBlur, AgreesWithDirectWindowSumsForAnyKernel)
                     sum += x >= 0 && x < width && y >= 0 && y < height ? PixelBlue(pixels[y * width + x]) : 255;
                 }
             }
-            ASSERT_NEAR(factors[i], sum / (kx * ky * 255.0), 1e-12) << width << "x" << height << " kernel " << kx
-                                                                     << "x" << ky << " pixel " << i;
+            ASSERT_NEAR(factors[i], sum / (kx * ky * 255.0), 1e-12)
+                << width << "x" << height << " kernel " << kx << "x" << ky << " pixel " << i;
         }
     }
 }
@@ -119,13 +119,20 @@ TEST(BackgroundImageSource, ReadsOneDeclarationAndRefusesAnythingDoubtful)
 {
     using Kind = BackgroundImageKind;
     const std::tuple<const wchar_t*, Kind, int, const wchar_t*> cases[] = {
-        {L"  idres :;  0x82", Kind::Resource, 130, L""}, {L"idres: 010", Kind::Resource, 8, L""},
-        {L"idres: -12px", Kind::Resource, 12, L""}, {L"iddll: 7;", Kind::LibraryResource, 7, L""},
+        {L"  idres :;  0x82", Kind::Resource, 130, L""},
+        {L"idres: 010", Kind::Resource, 8, L""},
+        {L"idres: -12px", Kind::Resource, 12, L""},
+        {L"iddll: 7;", Kind::LibraryResource, 7, L""},
         {L"file: \"c:\\my pics\\a;b.bmp\" x", Kind::File, 0, L"c:\\my pics\\a;b.bmp"},
-        {L"file: tile.bmp; idres: 3", Kind::File, 0, L"tile.bmp"}, {L"file: \"unclosed.bmp", Kind::None, 0, L""},
-        {L"idr:1", Kind::None, 0, L""}, {L"IDRES: 5", Kind::None, 0, L""}, {L"idres 5 more", Kind::None, 0, L""},
-        {L"idres: 50%", Kind::None, 0, L""}, {L"idres: 65536", Kind::None, 0, L""},
-        {L"idres: 99999999999999999999", Kind::None, 0, L""}, {L"::::::", Kind::None, 0, L""}};
+        {L"file: tile.bmp; idres: 3", Kind::File, 0, L"tile.bmp"},
+        {L"file: \"unclosed.bmp", Kind::None, 0, L""},
+        {L"idr:1", Kind::None, 0, L""},
+        {L"IDRES: 5", Kind::None, 0, L""},
+        {L"idres 5 more", Kind::None, 0, L""},
+        {L"idres: 50%", Kind::None, 0, L""},
+        {L"idres: 65536", Kind::None, 0, L""},
+        {L"idres: 99999999999999999999", Kind::None, 0, L""},
+        {L"::::::", Kind::None, 0, L""}};
     for (const auto& [text, kind, resourceId, path] : cases) {
         const BackgroundImageSource source = ParseBackgroundImageSource(text);
         EXPECT_EQ(std::tuple(source.kind, source.resourceId, source.path), std::tuple(kind, resourceId, path))

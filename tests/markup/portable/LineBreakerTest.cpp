@@ -17,8 +17,8 @@ TEST(LineBreakerTest, BreaksAfterTheLastBreakThatFits)
         {L"one-two three", 200, 40, L"one-", L"two three", 32},
         {L"ab   cd ef", 200, 48, L"ab", L"cd ef", 16},
         {L"wonderful day", 100, 30, L"", L"wonderful day", 0}, // moves whole to the next line
-        {L"wonderful day", 30, 30, L"won", L"derful day", 24},  // cut: the line is empty
-        {L"xyz", 3, 3, L"x", L"yz", 8},                          // at least one character
+        {L"wonderful day", 30, 30, L"won", L"derful day", 24}, // cut: the line is empty
+        {L"xyz", 3, 3, L"x", L"yz", 8}, // at least one character
         {L"xyz", -5, -5, L"x", L"yz", 8},
         {L"short ", 100, 100, L"short", L"", 40},
     };

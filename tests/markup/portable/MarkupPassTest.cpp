@@ -66,7 +66,7 @@ TEST_F(MarkupPassTest, FontTagAttributesAndStyleLetters)
     Run(L"<font face='Courier New' size=5 style=-b+i weight=bolder bkgnd=yellow>x</font>"
         L"<font size=150% style=uso bkgnd=transparent>y<font style=-u-s>z");
     EXPECT_EQ(std::tuple(runs[0].fontFamily, runs[0].fontSize, runs[0].fontWeight),
-        std::tuple(L"Courier New", 18, 900));
+              std::tuple(L"Courier New", 18, 900));
     EXPECT_TRUE(runs[0].italic && runs[0].backMode == BackMode::Opaque);
     EXPECT_EQ(runs[1].fontSize, 20); // 150 % of the body's 10pt, 13 pixels at 96 dpi
     EXPECT_TRUE(runs[1].underline && runs[1].lineThrough && runs[1].overline);
@@ -98,10 +98,10 @@ TEST_F(MarkupPassTest, NonNestingTagsActAtOnceWithClampedCounts)
     actions.strings[7] = L"loaded";
     const std::vector<TagOutcome> outcomes = Run(L"<br><br=3></br><br 2><t=2><hr width=50%><strip cx=16>"
                                                  L"<string idres=7><string iddll=8><string><br=0><t=99999>");
-    const std::vector<std::pair<TagEffect, int>> expected = {{TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 3},
-        {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 1}, {TagEffect::Tab, 2}, {TagEffect::Rule, 1},
-        {TagEffect::Image, 1}, {TagEffect::TextRun, 1}, {TagEffect::None, 1}, {TagEffect::None, 1},
-        {TagEffect::LineBreak, 1}, {TagEffect::Tab, maxTagCount}};
+    const std::vector<std::pair<TagEffect, int>> expected = {
+        {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 3}, {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 1},
+        {TagEffect::Tab, 2},       {TagEffect::Rule, 1},      {TagEffect::Image, 1},     {TagEffect::TextRun, 1},
+        {TagEffect::None, 1},      {TagEffect::None, 1},      {TagEffect::LineBreak, 1}, {TagEffect::Tab, maxTagCount}};
     ASSERT_EQ(outcomes.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(std::pair(outcomes[i].effect, outcomes[i].count), expected[i]) << i;

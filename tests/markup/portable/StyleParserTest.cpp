@@ -30,10 +30,14 @@ protected:
 
 TEST_F(ParserTest, LengthsInDevicePixels)
 {
-    const std::tuple<const wchar_t*, int, bool, int> cases[] = {{L"12pt", 0, false, 16}, {L"2cm", 0, false, 75},
-        {L"1.5in", 0, false, 96}, {L"2em", 0, false, 32}, {L"3ex", 0, false, 48}, {L"-2px", 0, false, 2},
-        {L"150%", 16, false, 24}, {L"", 7, false, 7}, {L"junk", 7, false, 0}, {L"99999999in", 0, false, INT_MAX},
-        {L"3", 0, true, 12}, {L"8", 0, true, 8}, {L"3px", 0, true, 3}, {L"3", 0, false, 3}};
+    const std::tuple<const wchar_t*, int, bool, int> cases[] = {
+        {L"12pt", 0, false, 16},  {L"2cm", 0, false, 75},
+        {L"1.5in", 0, false, 96}, {L"2em", 0, false, 32},
+        {L"3ex", 0, false, 48},   {L"-2px", 0, false, 2},
+        {L"150%", 16, false, 24}, {L"", 7, false, 7},
+        {L"junk", 7, false, 0},   {L"99999999in", 0, false, INT_MAX},
+        {L"3", 0, true, 12},      {L"8", 0, true, 8},
+        {L"3px", 0, true, 3},     {L"3", 0, false, 3}};
     for (const auto& [value, current, sizeKeywords, expected] : cases) {
         EXPECT_EQ(parser.ParseLength(value, current, sizeKeywords), expected) << value;
     }
@@ -43,8 +47,9 @@ TEST_F(ParserTest, LengthsInDevicePixels)
 
 TEST_F(ParserTest, ColoursAndTheirFallbacks)
 {
-    const std::pair<const wchar_t*, Color> cases[] = {{L"#0080ff", 0xFF8000}, {L"#f00", 0x123456},
-        {L"#ff00zz", 0x000000}, {L"255", 0x0000FF}, {L"red ", 0x123456}, {L"nosuchcolour", 0x123456}, {L"", 0x123456}};
+    const std::pair<const wchar_t*, Color> cases[] = {
+        {L"#0080ff", 0xFF8000}, {L"#f00", 0x123456},         {L"#ff00zz", 0x000000}, {L"255", 0x0000FF},
+        {L"red ", 0x123456},    {L"nosuchcolour", 0x123456}, {L"", 0x123456}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(parser.ParseColor(value, 0x123456), expected) << value;
     }
@@ -112,9 +117,12 @@ TEST(ReadAttributeTest, QuotingDecidesWhereAValueEnds)
 
 TEST_F(ParserTest, OnlyTablesHaveWideSolidBorders)
 {
-    const std::tuple<const wchar_t*, bool, int, BorderStyle> cases[] = {{L"border=3", true, 3, BorderSolid},
-        {L"border=3 borderstyle=dashed", true, 1, BorderDashed}, {L"border=3", false, 1, BorderSolid},
-        {L"borderstyle=solid", false, 1, BorderSolid}, {L"borderstyle=dotted border=0", true, 0, BorderNone},
+    const std::tuple<const wchar_t*, bool, int, BorderStyle> cases[] = {
+        {L"border=3", true, 3, BorderSolid},
+        {L"border=3 borderstyle=dashed", true, 1, BorderDashed},
+        {L"border=3", false, 1, BorderSolid},
+        {L"borderstyle=solid", false, 1, BorderSolid},
+        {L"borderstyle=dotted border=0", true, 0, BorderNone},
         {L"border=4 border=-50%", true, 0, BorderNone}};
     for (const auto& [attributes, isTable, width, borderStyle] : cases) {
         MarkupStyle fresh;

@@ -8,11 +8,14 @@
 namespace fennick {
 namespace {
 
-constexpr ColorRef Red = MakeColorRef(255, 0, 0);
-constexpr ColorRef Green = MakeColorRef(0, 255, 0);
-constexpr ColorRef Blue = MakeColorRef(0, 0, 255);
+constexpr Color Red = Rgb(255, 0, 0);
+constexpr Color Green = Rgb(0, 255, 0);
+constexpr Color Blue = Rgb(0, 0, 255);
 
-std::vector<int> Bytes(const std::uint8_t* from, int count) { return std::vector<int>(from, from + count); }
+std::vector<int> Bytes(const std::uint8_t* from, int count)
+{
+    return std::vector<int>(from, from + count);
+}
 
 TEST(PaletteBitmap, EmptyOrHugeSizesHoldNothingAndIgnoreWrites)
 {
@@ -49,12 +52,12 @@ TEST(PaletteBitmap, TableWritesStayInsideAndBlendsClampTheirShare)
     bitmap.SetPaletteEntry(0, 0, 101, 200);
     bitmap.SetPaletteEntry(2, 40, 50, 60); // beyond the two entries
     EXPECT_EQ(Bytes(bitmap.Block() + 40, 9), (std::vector<int>{200, 101, 0, 0, 0, 0, 0, 0, 0}));
-    bitmap.BlendPalette(MakeColorRef(100, 0, 50), 50);
-    EXPECT_EQ(bitmap.PaletteColor(0), MakeColorRef(50, 50, 125));
-    bitmap.BlendPalette(MakeColorRef(1, 2, 3), 150);
-    EXPECT_EQ(bitmap.PaletteColor(1), MakeColorRef(1, 2, 3)) << "150 % acts as 100 %";
-    bitmap.BlendPalette(MakeColorRef(200, 200, 200), -20);
-    EXPECT_EQ(bitmap.PaletteColor(1), MakeColorRef(1, 2, 3));
+    bitmap.BlendPalette(Rgb(100, 0, 50), 50);
+    EXPECT_EQ(bitmap.PaletteColor(0), Rgb(50, 50, 125));
+    bitmap.BlendPalette(Rgb(1, 2, 3), 150);
+    EXPECT_EQ(bitmap.PaletteColor(1), Rgb(1, 2, 3)) << "150 % acts as 100 %";
+    bitmap.BlendPalette(Rgb(200, 200, 200), -20);
+    EXPECT_EQ(bitmap.PaletteColor(1), Rgb(1, 2, 3));
 }
 
 PaletteBitmap Render(int width, int height, int effect, int noiseAmount, std::uint32_t seed = 1)
@@ -93,7 +96,7 @@ TEST(Textures, MetalIsReproducibleFromItsSeedAndEveryEffectSurvivesDegenerateSiz
             PaletteBitmap bitmap;
             TextureRandom random;
             EXPECT_EQ(RenderTexture(bitmap, random, width, height, effect, 255, 300, Red, Green, Blue),
-                width > 0 && height > 0)
+                      width > 0 && height > 0)
                 << effect << ": " << width << "x" << height;
         }
     }
@@ -112,10 +115,10 @@ TEST(GradientBands, NarrowExtentsShareBandsAndStillCoverEveryPixelOnce)
         EXPECT_EQ(next, -5 + extent) << "no overflow";
     }
     EXPECT_TRUE(GradientBands(0, 0, 0, 0xFFFFFF).empty());
-    const GradientBand mixed = GradientBands(0, 128, MakeColorRef(255, 0, 64), MakeColorRef(0, 255, 64))[32];
-    EXPECT_EQ(mixed.color, MakeColorRef(127, 127, 64)) << "channels run independently";
+    const GradientBand mixed = GradientBands(0, 128, Rgb(255, 0, 64), Rgb(0, 255, 64))[32];
+    EXPECT_EQ(mixed.color, Rgb(127, 127, 64)) << "channels run independently";
     EXPECT_EQ(GradientFills(Effect3VGradient, {10, 20, 21, 27}, 1, 2, 3),
-        (std::vector<GradientFill>{{{10, 20, 21, 23}, 1, 2, false}, {{10, 23, 21, 27}, 2, 3, false}}))
+              (std::vector<GradientFill>{{{10, 20, 21, 23}, 1, 2, false}, {{10, 23, 21, 27}, 2, 3, false}}))
         << "split at the middle colour, the top half smaller";
 }
 

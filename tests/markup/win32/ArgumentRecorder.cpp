@@ -20,14 +20,14 @@ int wmain()
     // Written beside the output file and then renamed, so that the test never reads half a file.
     const std::wstring output = arguments[1];
     const std::wstring partial = output + L".partial";
-    HANDLE file
-        = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return 1;
     }
     DWORD written = 0;
-    const BOOL ok
-        = WriteFile(file, lines.data(), static_cast<DWORD>(lines.size() * sizeof(wchar_t)), &written, nullptr);
+    const BOOL ok =
+        WriteFile(file, lines.data(), static_cast<DWORD>(lines.size() * sizeof(wchar_t)), &written, nullptr);
     CloseHandle(file);
     LocalFree(arguments);
     return ok && MoveFileExW(partial.c_str(), output.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;

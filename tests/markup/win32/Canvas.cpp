@@ -12,13 +12,21 @@ namespace {
 // A bottom-up header when the height is positive, as bitmap files store their rows.
 BITMAPINFOHEADER Header(int width, int height, int bits)
 {
-    return {sizeof(BITMAPINFOHEADER), width, height, 1, static_cast<WORD>(bits), BI_RGB,
-        static_cast<DWORD>((width * bits + 31) / 32 * 4 * std::abs(height))};
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(BITMAPINFOHEADER);
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = static_cast<WORD>(bits);
+    header.biCompression = BI_RGB;
+    header.biSizeImage = static_cast<DWORD>((width * bits + 31) / 32 * 4 * std::abs(height));
+    return header;
 }
 
 OwnedBitmap MakeSection(int width, int height, int bits, void** memory)
 {
-    const BITMAPINFO info{Header(width, -height, bits)};
+    BITMAPINFO info{};
+    info.bmiHeader = Header(width, -height, bits);
     return OwnedBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, memory, nullptr, 0));
 }
 

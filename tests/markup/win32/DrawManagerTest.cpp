@@ -14,7 +14,10 @@ namespace {
 
 constexpr COLORREF White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Green = RGB(0, 128, 0);
 constexpr COLORREF Red = RGB(255, 0, 0), Blue = RGB(0, 0, 255), Magenta = RGB(255, 0, 255);
-constexpr COLORREF Grey(int level) { return RGB(level, level, level); }
+constexpr COLORREF Grey(int level)
+{
+    return RGB(level, level, level);
+}
 
 class Drawing : public ::testing::Test {
 protected:
@@ -64,8 +67,8 @@ TEST_F(Fills, GradientBandsAndSolidFillsLandOnTheirPixels)
     // 11 wide: black to white over the left 5 pixels, white to black over the right 6. Narrow
     // bands share pixels, and the last band over a pixel gives it its colour.
     manager.FillBackground(canvas.DC(), EffectHCGradient, {20, 40, 31, 42}, Black, Green, White, 5, 0);
-    const COLORREF row[] = {Grey(47), Grey(99), Grey(151), Grey(203), Grey(251),
-                            Grey(215), Grey(171), Grey(131), Grey(87), Grey(43), Grey(3)};
+    const COLORREF row[] = {Grey(47),  Grey(99),  Grey(151), Grey(203), Grey(251), Grey(215),
+                            Grey(171), Grey(131), Grey(87),  Grey(43),  Grey(3)};
     for (int x = 0; x < 11; ++x) {
         EXPECT_EQ(canvas.At(20 + x, 41), row[x]) << x;
     }
@@ -143,7 +146,8 @@ TEST_F(Images, MagentaShowsTheBackgroundUnlessTheImageCarriesAlpha)
     EXPECT_EQ(canvas.At(2, 20), Magenta) << "without a mask the image is opaque";
 
     canvas.Clear(Blue);
-    const OwnedBitmap alpha = MakeBitmap(4, 4, [](int x, int) { return x < 2 ? Red : Magenta; }, 32, 0x80);
+    const OwnedBitmap alpha = MakeBitmap(
+        4, 4, [](int x, int) { return x < 2 ? Red : Magenta; }, 32, 0x80);
     Draw(alpha.get(), 4, 4, 0);
     EXPECT_TRUE(manager.HasAlpha());
     EXPECT_EQ(canvas.At(2, 2), RGB(128, 0, 127));
@@ -222,8 +226,14 @@ TEST_F(Images, StripsDrawOnlyExistingCellsAndNothingDrawsWithoutImageOrSize)
     EXPECT_EQ(manager.TransformColors(strip.get(), 0, 4, 0, false, 0, 0), nullptr);
 }
 
-COLORREF Checker(int x, int y) { return (x + y) % 2 ? Red : Blue; }
-bool Opaque(int x, int y) { return x >= 4 || y >= 4; } // transparent top-left 4 x 4
+COLORREF Checker(int x, int y)
+{
+    return (x + y) % 2 ? Red : Blue;
+}
+bool Opaque(int x, int y)
+{
+    return x >= 4 || y >= 4;
+} // transparent top-left 4 x 4
 
 TEST_F(Images, IconsAtTheirOwnSizeAreCopiedAndAtOthersScaledWithoutMixingColours)
 {

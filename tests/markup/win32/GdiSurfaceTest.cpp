@@ -28,11 +28,11 @@ TEST(GdiSurfaceTest, MeasuresWithTheStyleFontAndGivesTheOriginalFontBack)
         SIZE expected{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &expected);
         EXPECT_EQ(std::pair(surface.TextExtent(text).width, surface.TextExtent(text).height),
-            std::pair(static_cast<int>(expected.cx), static_cast<int>(expected.cy)));
+                  std::pair(static_cast<int>(expected.cx), static_cast<int>(expected.cy)));
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
         EXPECT_EQ(std::pair(surface.TextMetrics().ascent, surface.TextMetrics().descent),
-            std::pair(static_cast<int>(metrics.tmAscent), static_cast<int>(metrics.tmDescent)));
+                  std::pair(static_cast<int>(metrics.tmAscent), static_cast<int>(metrics.tmDescent)));
         style.fontSize = 30;
         surface.SelectStyleFont(style);
         second = GetCurrentObject(dc, OBJ_FONT);

@@ -40,8 +40,8 @@ protected:
         shellCalls.clear();
         shellResult = 42;
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &sources.classesRoot, nullptr),
-            ERROR_SUCCESS);
+                                  &sources.classesRoot, nullptr),
+                  ERROR_SUCCESS);
         sources.shellExecute = CaptureShellExecute;
     }
 
@@ -55,8 +55,8 @@ protected:
     void SetDefaultValue(const wchar_t* subKey, const std::wstring& value, DWORD type = REG_SZ)
     {
         ASSERT_EQ(RegSetKeyValueW(sources.classesRoot, subKey, nullptr, type, value.c_str(),
-                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
-            ERROR_SUCCESS);
+                                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
     }
 
     const std::wstring pid = std::to_wstring(GetCurrentProcessId());
@@ -73,8 +73,8 @@ TEST_F(Win32PlatformActionsTest, OpensWithTheShellVerbOpen)
     links.ClickAt(5, 5);
     shellResult = SE_ERR_NOASSOC;
     EXPECT_FALSE(actions.OpenWithShell(L"other", SW_SHOWNORMAL));
-    EXPECT_EQ(shellCalls, (decltype(shellCalls){{L"open", L"http://example.org/", SW_SHOW},
-                              {L"open", L"other", SW_SHOWNORMAL}}));
+    EXPECT_EQ(shellCalls,
+              (decltype(shellCalls){{L"open", L"http://example.org/", SW_SHOW}, {L"open", L"other", SW_SHOWNORMAL}}));
 }
 
 TEST_F(Win32PlatformActionsTest, FallsBackToTheRegisteredBrowserWithTheTargetAsOneArgument)
@@ -82,11 +82,12 @@ TEST_F(Win32PlatformActionsTest, FallsBackToTheRegisteredBrowserWithTheTargetAsO
     // A command longer than 260 bytes, a placeholder in quotes and arguments after it.
     const std::wstring padding(200, L'p');
     wchar_t program[MAX_PATH];
-    const std::wstring recorder = std::filesystem::path(std::wstring(program, GetModuleFileNameW(nullptr, program,
-        MAX_PATH))).replace_filename(L"markup_argument_recorder.exe");
+    const std::wstring recorder =
+        std::filesystem::path(std::wstring(program, GetModuleFileNameW(nullptr, program, MAX_PATH)))
+            .replace_filename(L"markup_argument_recorder.exe");
     SetDefaultValue(L".htm", L"fennick.testpage");
     SetDefaultValue(L"fennick.testpage\\shell\\open\\command",
-        L"\"" + recorder + L"\" \"" + output.wstring() + L"\" --" + padding + L" \"%1\" --dropped");
+                    L"\"" + recorder + L"\" \"" + output.wstring() + L"\" --" + padding + L" \"%1\" --dropped");
     shellResult = SE_ERR_NOASSOC;
     Win32PlatformActions actions(sources);
     const std::wstring target = L"http://example.org/a b/한국어 ไทย\\";

@@ -13,12 +13,12 @@ TEST(AnchoredLayout, EachControlTakesItsShareOfTheChangeWithMatchingFlags)
         unsigned flags;
     };
     const Case cases[] = {
-        {{0, 0, 1, 1}, {10, 20, 140, 80}, kPlaceNoZOrder | kPlaceNoMove},
-        {{1, 0, 0, 1}, {50, 20, 100, 80}, kPlaceNoZOrder},
-        {{0, 1, 1, 0}, {10, 50, 140, 50}, kPlaceNoZOrder},
-        {{1, 1, 0, 0}, {50, 50, 100, 50}, kPlaceNoZOrder | kPlaceNoSize},
-        {{0, 0, 0, 0}, {10, 20, 100, 50}, kPlaceNoZOrder | kPlaceNoMove | kPlaceNoSize},
-        {{1, 1, 1, 0}, {50, 50, 140, 50}, kPlaceNoZOrder},
+        {{0, 0, 1, 1}, {10, 20, 150, 100}, kPlaceNoZOrder | kPlaceNoMove},
+        {{1, 0, 0, 1}, {50, 20, 150, 100}, kPlaceNoZOrder},
+        {{0, 1, 1, 0}, {10, 50, 150, 100}, kPlaceNoZOrder},
+        {{1, 1, 0, 0}, {50, 50, 150, 100}, kPlaceNoZOrder | kPlaceNoSize},
+        {{0, 0, 0, 0}, {10, 20, 110, 70}, kPlaceNoZOrder | kPlaceNoMove | kPlaceNoSize},
+        {{1, 1, 1, 0}, {50, 50, 190, 100}, kPlaceNoZOrder},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         AnchoredLayout<int> layout;
@@ -39,10 +39,10 @@ TEST(AnchoredLayout, FractionsKeepTheirHalfPixelsAndTruncateTowardZeroPastTheOri
     layout.Add(0, {0.5, 0, 0.5, 0}, {0, 0, 10, 10});
     layout.Add(1, {1, 1, 0.5, 1}, {150.0, 60.0, 40.0, 30.0});
 
-    EXPECT_EQ(Truncated(layout.Resize(203, 100)[0].rect), (PixelRect{1, 0, 11, 10}));
-    EXPECT_EQ(Truncated(layout.Resize(206, 100)[0].rect), (PixelRect{3, 0, 13, 10}));
-    EXPECT_EQ(Truncated(layout.Resize(0, 0)[1].rect), (PixelRect{-50, -40, -60, -70}));
-    EXPECT_EQ(Truncated(AnchoredRect{-0.5, -1.5, 2.9, -2.9}), (PixelRect{0, -1, 2, -2}));
+    EXPECT_EQ(Truncated(layout.Resize(203, 100)[0].rect), (PixelRect{1, 0, 12, 10}));
+    EXPECT_EQ(Truncated(layout.Resize(206, 100)[0].rect), (PixelRect{3, 0, 16, 10}));
+    EXPECT_EQ(Truncated(layout.Resize(0, 0)[1].rect), (PixelRect{-50, -40, -110, -110}));
+    EXPECT_EQ(Truncated(AnchoredRect{-0.5, -1.5, 2.9, -2.9}), (PixelRect{0, -1, 2, -3}));
 }
 
 } // namespace

@@ -17,9 +17,9 @@ TEST(DisplayScaling, FontWidthIsZeroAtExactlyAHundredPercentAndOtherwiseAShareOf
 {
     EXPECT_EQ(ScaledFontWidth(-12, 100.0), 0);
     EXPECT_EQ(ScaledFontWidth(-12, 99.999), 6);
-    EXPECT_EQ(ScaledFontWidth(-15, 100.1), 8);  // 7.5075 rounds up
-    EXPECT_EQ(ScaledFontWidth(-13, 99.9), 6);   // 6.4935 rounds down
-    EXPECT_EQ(ScaledFontWidth(18, 200.0), 18);  // the sign of the height does not matter
+    EXPECT_EQ(ScaledFontWidth(-15, 100.1), 8); // 7.5075 rounds up
+    EXPECT_EQ(ScaledFontWidth(-13, 99.9), 6); // 6.4935 rounds down
+    EXPECT_EQ(ScaledFontWidth(18, 200.0), 18); // the sign of the height does not matter
 }
 
 TEST(DisplayScaling, ScalesFromNinetySixDotsPerInchRounded)

@@ -24,8 +24,8 @@ std::vector<bool> Ticks(const MemoryFileList& list)
 TEST(FileListRulesTest, TickingAnExtensionTicksAllItsAsciiCasesAndLeavesOtherRows)
 {
     const std::wstring longFolder = L"C:\\" + std::wstring(300, L'd'); // the extension lies past 260
-    MemoryFileList list = ListOf({L"C:\\d\\b.TXT", L"C:\\x.y\\README", longFolder + L"\\c.txt", L"C:\\a.tar.gz",
-                                  L"e", L"f.tx", L"g.Ä"});
+    MemoryFileList list =
+        ListOf({L"C:\\d\\b.TXT", L"C:\\x.y\\README", longFolder + L"\\c.txt", L"C:\\a.tar.gz", L"e", L"f.tx", L"g.Ä"});
     list.rows[3].ticked = true;
 
     TickByExtension(list, L".txt", true);

@@ -104,7 +104,8 @@ TEST(DroppedItemsTest, SortsFilesAndFoldersKeepingDropOrder)
     MemoryFileTree tree;
     tree.Add(L"C:\\f1", {});
     tree.Add(L"C:\\f2", {});
-    const DroppedItems items = SortDroppedItems({L"C:\\f2", L"C:\\b", L"?unreadable", L"C:\\f1", L"C:\\a", L"C:\\b"}, tree);
+    const DroppedItems items =
+        SortDroppedItems({L"C:\\f2", L"C:\\b", L"?unreadable", L"C:\\f1", L"C:\\a", L"C:\\b"}, tree);
     EXPECT_EQ(items.files, (std::vector<std::wstring>{L"C:\\b", L"C:\\a", L"C:\\b"}));
     // An item whose attributes cannot be read is asked about like a folder, never collected.
     EXPECT_EQ(items.folders, (std::vector<std::wstring>{L"C:\\f2", L"?unreadable", L"C:\\f1"}));

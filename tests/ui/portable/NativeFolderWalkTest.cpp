@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 // the library's recursive removal fails on long paths under Wine.
 class ScratchFolder {
 public:
-    ScratchFolder() : root_((fs::temp_directory_path() / ("fennick-walk-" + std::to_string(std::random_device{}()))).wstring())
+    ScratchFolder()
+        : root_((fs::temp_directory_path() / ("fennick-walk-" + std::to_string(std::random_device{}()))).wstring())
     {
         MakeFolders(L"");
     }
@@ -94,7 +95,8 @@ TEST(NativeFolderWalkTest, CollectsEveryFileWithItsWholePath)
     ASSERT_EQ(paths.size(), 3u);
     EXPECT_EQ(paths[0], scratch.Path(L"/.a"));
     std::ranges::sort(paths);
-    EXPECT_EQ(paths, (CollectedPaths{scratch.Path(L"/.a"), scratch.Path(deep + L"/note.txt"), scratch.Path(L"/sub/b.txt")}));
+    EXPECT_EQ(paths,
+              (CollectedPaths{scratch.Path(L"/.a"), scratch.Path(deep + L"/note.txt"), scratch.Path(L"/sub/b.txt")}));
     EXPECT_EQ(NativeFileTree().IsFolder(scratch.Path(deep)), true);
     EXPECT_EQ(NativeFileTree().IsFolder(scratch.Path(deep + L"/note.txt")), false);
     EXPECT_EQ(NativeFileTree().IsFolder(scratch.Path(L"/missing")), std::nullopt);

@@ -78,10 +78,8 @@ TEST(MainDialog, HeaderClicksSortTheFileListUpThenDownWithTheArrowDrawn)
     });
     dialog.DoModal();
 
-    EXPECT_EQ(ascending,
-              (std::vector<std::wstring>{L"C:\\a\\첫째.txt", L"C:\\b\\두번째.txt", L"C:\\c\\셋째.txt"}));
-    EXPECT_EQ(descending,
-              (std::vector<std::wstring>{L"C:\\c\\셋째.txt", L"C:\\b\\두번째.txt", L"C:\\a\\첫째.txt"}));
+    EXPECT_EQ(ascending, (std::vector<std::wstring>{L"C:\\a\\첫째.txt", L"C:\\b\\두번째.txt", L"C:\\c\\셋째.txt"}));
+    EXPECT_EQ(descending, (std::vector<std::wstring>{L"C:\\c\\셋째.txt", L"C:\\b\\두번째.txt", L"C:\\a\\첫째.txt"}));
     EXPECT_EQ(arrowUp, Arrow::Up);
     EXPECT_EQ(arrowDown, Arrow::Down);
     EXPECT_EQ(otherColumn, Arrow::None);

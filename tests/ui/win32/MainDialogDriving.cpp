@@ -22,8 +22,8 @@ ScratchFolder::ScratchFolder()
 {
     wchar_t temporary[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, temporary);
-    root_ = fs::path(temporary) / (L"fennick-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                   std::to_wstring(GetTickCount64()));
+    root_ = fs::path(temporary) /
+            (L"fennick-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64()));
     fs::create_directories(root_);
 }
 

@@ -24,8 +24,14 @@ using testing::Ticks;
 using Texts = std::vector<std::wstring>;
 using TickStates = std::vector<bool>;
 
-HWND FileList(HWND window) { return GetDlgItem(window, IDC_FILE_LIST); }
-HWND ExtensionList(HWND window) { return GetDlgItem(window, IDC_EXTENSION_LIST); }
+HWND FileList(HWND window)
+{
+    return GetDlgItem(window, IDC_FILE_LIST);
+}
+HWND ExtensionList(HWND window)
+{
+    return GetDlgItem(window, IDC_EXTENSION_LIST);
+}
 
 TEST(MainDialogFiles, DroppedFilesComeFirstThenEachFolderTreeDepthFirstWhenTheUserAgrees)
 {

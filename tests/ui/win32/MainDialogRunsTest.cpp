@@ -25,13 +25,17 @@ using Texts = std::vector<std::wstring>;
 
 // "가나" in the ANSI code page 949, and as UTF-8 after the mark.
 const std::string kAnsi = "A\xB0\xA1\xB3\xAA\r\n";
-const std::string kConverted = "\xEF\xBB\xBF" "A\xEA\xB0\x80\xEB\x82\x98\r\n";
+const std::string kConverted = "\xEF\xBB\xBF"
+                               "A\xEA\xB0\x80\xEB\x82\x98\r\n";
 const std::string kMark = "\xEF\xBB\xBF";
 
 constexpr wchar_t kConversionSummary[] =
     L"변환작업을 완료하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 직접 수정해주셔야 합니다.";
 
-HWND FileList(HWND window) { return GetDlgItem(window, IDC_FILE_LIST); }
+HWND FileList(HWND window)
+{
+    return GetDlgItem(window, IDC_FILE_LIST);
+}
 
 void TickAllRows(HWND window)
 {
@@ -125,7 +129,7 @@ TEST(MainDialogRuns, HeaderRunsCountTheirSuccessesAndRedoFinishedRows)
     std::string markedAfterInsert, plainAfterInsert;
     RunMainDialog([&](HWND window) {
         DropPaths(window, {marked, plain, vanished});
-        Press(window, IDC_REMOVE_HEADER);  // nothing ticked yet
+        Press(window, IDC_REMOVE_HEADER); // nothing ticked yet
         TickAllRows(window);
         DeleteFileW(vanished.c_str());
         Press(window, IDC_INSERT_HEADER);

@@ -18,8 +18,7 @@ public:
     void TearDown() override { SetMessageBoxHandler(nullptr); }
 };
 
-[[maybe_unused]] const auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new UnexpectedMessageBoxes);
+[[maybe_unused]] const auto* const environment = ::testing::AddGlobalTestEnvironment(new UnexpectedMessageBoxes);
 
 } // namespace
 } // namespace fennick

@@ -50,8 +50,7 @@ COLORREF StaticTextColour(HWND dialog, HWND control)
 {
     HDC dc = GetDC(control);
     SetTextColor(dc, RGB(1, 2, 3));
-    SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(control));
+    SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     const COLORREF colour = GetTextColor(dc);
     ReleaseDC(control, dc);
     return colour;
@@ -62,8 +61,7 @@ bool SaveScreenshot(HWND window, const std::wstring& name)
     const wchar_t* folder = _wgetenv(L"FENNICK_SCREENSHOT_DIR");
     if (folder == nullptr || *folder == L'\0')
         return true;
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
 
     RECT bounds{};
@@ -76,7 +74,8 @@ bool SaveScreenshot(HWND window, const std::wstring& name)
     HDC windowDc = GetWindowDC(window);
     HDC memoryDc = CreateCompatibleDC(windowDc);
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap =
+        CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memoryDc, bitmap);
     BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
     GdiFlush();

@@ -36,8 +36,10 @@ COLORREF Disc(int x, int y, COLORREF outside)
 int wmain(int argc, wchar_t** argv)
 {
     const OwnedBitmap masked = MakeBitmap(48, 48, [](int x, int y) { return Disc(x, y, Magenta); });
-    const OwnedBitmap alpha = MakeBitmap(48, 48, [](int x, int y) { return Disc(x, y, Magenta); }, 32, 0xB0);
-    const OwnedIcon icon = MakeIcon(48, 48, [](int x, int y) { return Disc(x, y, 0); },
+    const OwnedBitmap alpha = MakeBitmap(
+        48, 48, [](int x, int y) { return Disc(x, y, Magenta); }, 32, 0xB0);
+    const OwnedIcon icon = MakeIcon(
+        48, 48, [](int x, int y) { return Disc(x, y, 0); },
         [](int x, int y) { return Disc(x, y, Magenta) != Magenta; });
     const COLORREF cells[] = {RGB(230, 60, 60), RGB(60, 160, 60), RGB(60, 60, 230), RGB(230, 200, 40)};
     const OwnedBitmap strip = MakeBitmap(64, 16, [&](int x, int y) {
@@ -49,45 +51,53 @@ int wmain(int argc, wchar_t** argv)
     const auto newRow = [&] { samples.resize((samples.size() + Columns - 1) / Columns * Columns); };
     for (int effect = EffectTransparent; effect <= EffectMetal; ++effect) {
         samples.push_back({L"bgeffect=" + std::to_wstring(effect), [&, effect](HDC dc, int x, int y) {
-            manager.FillBackground(dc, effect, {x, y, x + 112, y + 60}, RGB(250, 220, 120), RGB(200, 90, 60),
-                RGB(40, 50, 120), 5, 0);
-        }});
+                               manager.FillBackground(dc, effect, {x, y, x + 112, y + 60}, RGB(250, 220, 120),
+                                                      RGB(200, 90, 60), RGB(40, 50, 120), 5, 0);
+                           }});
     }
     newRow();
     for (int style = BorderSolid; style <= BorderDouble; ++style) {
         samples.push_back({L"border style " + std::to_wstring(style), [&, style](HDC dc, int x, int y) {
-            manager.DrawBorderRect(dc, {x + 4, y + 4, x + 108, y + 36}, Red, Blue, style, style == BorderSolid ? 4 : 1);
-            manager.DrawLine(dc, x + 4, y + 46, x + 108, y + 56, RGB(0, 120, 0), style, 1);
-        }});
+                               manager.DrawBorderRect(dc, {x + 4, y + 4, x + 108, y + 36}, Red, Blue, style,
+                                                      style == BorderSolid ? 4 : 1);
+                               manager.DrawLine(dc, x + 4, y + 46, x + 108, y + 56, RGB(0, 120, 0), style, 1);
+                           }});
     }
     newRow();
-    const std::pair<const wchar_t*, std::int32_t> looks[] = {{L"mask", 0}, {L"grayscale", ImageGrayscale},
-        {L"darken", ImageDarken}, {L"lighten", ImageLighten}, {L"one colour", ImageOneColor},
-        {L"hard shadow", ImageHardShadow}, {L"soft shadow", ImageSoftShadow}};
+    const std::pair<const wchar_t*, std::int32_t> looks[] = {{L"mask", 0},
+                                                             {L"grayscale", ImageGrayscale},
+                                                             {L"darken", ImageDarken},
+                                                             {L"lighten", ImageLighten},
+                                                             {L"one colour", ImageOneColor},
+                                                             {L"hard shadow", ImageHardShadow},
+                                                             {L"soft shadow", ImageSoftShadow}};
     for (const auto& [name, look] : looks) {
-        samples.push_back({name, [&, look](HDC dc, int x, int y) {
-            const HBITMAP art = masked.get();
-            manager.DrawBitmapImage(dc, x + 4, y + 2, 48, 48, art, true, Magenta, look, true, 5, 5, 4, 4, Shadow);
-            manager.DrawBitmapImage(dc, x + 60, y + 2, 48, 48, art, false, Magenta, look, false, 0, 0, 0, 0, 0);
-        }});
+        samples.push_back(
+            {name, [&, look](HDC dc, int x, int y) {
+                 const HBITMAP art = masked.get();
+                 manager.DrawBitmapImage(dc, x + 4, y + 2, 48, 48, art, true, Magenta, look, true, 5, 5, 4, 4, Shadow);
+                 manager.DrawBitmapImage(dc, x + 60, y + 2, 48, 48, art, false, Magenta, look, false, 0, 0, 0, 0, 0);
+             }});
     }
-    samples.push_back({L"alpha", [&](HDC dc, int x, int y) {
-        manager.FillBackground(dc, EffectHGradient, {x, y, x + 112, y + 60}, RGB(255, 255, 255), 0, 0, 0, 0);
-        manager.DrawBitmapImage(dc, x + 32, y + 6, 48, 48, alpha.get(), true, Magenta, 0, false, 0, 0, 0, 0, 0);
-    }});
+    samples.push_back(
+        {L"alpha", [&](HDC dc, int x, int y) {
+             manager.FillBackground(dc, EffectHGradient, {x, y, x + 112, y + 60}, RGB(255, 255, 255), 0, 0, 0, 0);
+             manager.DrawBitmapImage(dc, x + 32, y + 6, 48, 48, alpha.get(), true, Magenta, 0, false, 0, 0, 0, 0, 0);
+         }});
     samples.push_back({L"icon 32 / 48", [&](HDC dc, int x, int y) {
-        manager.DrawIconImage(dc, x + 4, y + 10, 32, 32, icon.get(), 0, false, 0, 0, 0, 0, 0);
-        manager.DrawIconImage(dc, x + 50, y + 2, 48, 48, icon.get(), ImageSoftShadow, true, 4, 4, 3, 3, Shadow);
-    }});
+                           manager.DrawIconImage(dc, x + 4, y + 10, 32, 32, icon.get(), 0, false, 0, 0, 0, 0, 0);
+                           manager.DrawIconImage(dc, x + 50, y + 2, 48, 48, icon.get(), ImageSoftShadow, true, 4, 4, 3,
+                                                 3, Shadow);
+                       }});
     samples.push_back({L"strip frames, tiled", [&](HDC dc, int x, int y) {
-        for (int frame = 0; frame < 4; ++frame) {
-            manager.DrawStripFrame(dc, x + 4 + frame * 27, y, 24, 24, strip.get(), frame, 16, 16, false, Magenta, 0,
-                false, 0, 0, 0, 0, 0);
-        }
-        const MemoryDC stripDC = MakeMemoryDC(dc);
-        const GdiSelection selection(stripDC.get(), strip.get());
-        manager.TileBitmap(dc, x, y + 30, 112, 30, stripDC.get(), 0, 0, 20, 16);
-    }});
+                           for (int frame = 0; frame < 4; ++frame) {
+                               manager.DrawStripFrame(dc, x + 4 + frame * 27, y, 24, 24, strip.get(), frame, 16, 16,
+                                                      false, Magenta, 0, false, 0, 0, 0, 0, 0);
+                           }
+                           const MemoryDC stripDC = MakeMemoryDC(dc);
+                           const GdiSelection selection(stripDC.get(), strip.get());
+                           manager.TileBitmap(dc, x, y + 30, 112, 30, stripDC.get(), 0, 0, 20, 16);
+                       }});
 
     Canvas canvas(Columns * CellWidth, static_cast<int>((samples.size() + Columns - 1) / Columns) * CellHeight, Paper);
     SelectObject(canvas.DC(), GetStockObject(DEFAULT_GUI_FONT));
