@@ -6,15 +6,22 @@ xvfb_pid=""
 
 start_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
-  local n
-  for n in $(seq 90 120); do
-    [ -e "/tmp/.X${n}-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
-    kill "$xvfb_pid" 2>/dev/null; xvfb_pid=""
+  # Xvfb picks a free display number itself and writes it to the pipe, so sessions started side
+  # by side never share a display.
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    if [ -s "$number_file" ]; then
+      export DISPLAY=":$(tr -dc 0-9 <"$number_file")"
+      rm -f "$number_file"
+      xdpyinfo >/dev/null 2>&1 && return
+    fi
+    sleep 0.1
   done
+  rm -f "$number_file"
+  kill "$xvfb_pid" 2>/dev/null; xvfb_pid=""
   echo "session: no X display could be started" >&2
   return 1
 }
