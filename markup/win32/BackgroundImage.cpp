@@ -1,7 +1,7 @@
 #include "markup/win32/BackgroundImage.h"
 
 #include "markup/portable/BackgroundImageSource.h"
-#include "markup/win32/GdiHandles.h"
+#include "framework/win32/GdiHandles.h"
 
 namespace fennick {
 

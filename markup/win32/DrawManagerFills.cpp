@@ -3,7 +3,7 @@
 #include "markup/portable/Gradients.h"
 #include "markup/portable/ImagePlacement.h"
 #include "markup/portable/Textures.h"
-#include "markup/win32/GdiHandles.h"
+#include "framework/win32/GdiHandles.h"
 
 namespace fennick {
 

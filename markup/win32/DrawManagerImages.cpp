@@ -2,7 +2,7 @@
 
 #include "markup/portable/ImagePlacement.h"
 #include "markup/portable/ImageStyle.h"
-#include "markup/win32/GdiHandles.h"
+#include "framework/win32/GdiHandles.h"
 #include "markup/win32/IconBitmaps.h"
 
 namespace fennick {

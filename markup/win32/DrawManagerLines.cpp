@@ -1,7 +1,7 @@
 #include "markup/win32/DrawManager.h"
 
 #include "markup/portable/BorderGeometry.h"
-#include "markup/win32/GdiHandles.h"
+#include "framework/win32/GdiHandles.h"
 
 namespace fennick {
 

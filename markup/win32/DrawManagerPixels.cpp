@@ -2,7 +2,7 @@
 
 #include "markup/portable/BoxBlur.h"
 #include "markup/portable/ImagePixels.h"
-#include "markup/win32/GdiHandles.h"
+#include "framework/win32/GdiHandles.h"
 #include "markup/win32/PixelSection.h"
 
 namespace fennick {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "markup/win32/GdiHandles.h"
+#include "framework/win32/GdiHandles.h"
 
 #include <windows.h>
 

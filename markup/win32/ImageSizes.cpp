@@ -1,6 +1,6 @@
 #include "markup/win32/DrawManager.h"
 
-#include "markup/win32/GdiHandles.h"
+#include "framework/win32/GdiHandles.h"
 #include "markup/win32/IconBitmaps.h"
 
 namespace fennick {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "markup/portable/PixelFormulas.h"
-#include "markup/win32/GdiHandles.h"
+#include "framework/win32/GdiHandles.h"
 
 #include <windows.h>
 

@@ -7,7 +7,7 @@
 
 namespace fennick {
 
-// Owners for the GDI objects the drawing toolbox makes and deletes within one call.
+// Owners for GDI objects made and deleted within one call or held by one object.
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
