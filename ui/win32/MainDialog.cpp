@@ -2,6 +2,7 @@
 
 #include "framework/win32/DataExchange.h"
 #include "framework/win32/MessageBox.h"
+#include "framework/win32/ResourceString.h"
 #include "resources/resource.h"
 #include "ui/portable/AnchoredLayout.h"
 #include "ui/portable/DisplayScaling.h"
@@ -12,7 +13,7 @@ namespace fennick {
 
 namespace {
 
-constexpr LPARAM kListStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+constexpr DWORD kListStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
 
 struct Anchor {
     int id;
@@ -40,13 +41,6 @@ HICON LoadProgramIcon(int metricX, int metricY)
                                          GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
 }
 
-std::wstring LoadResourceString(UINT id)
-{
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
-}
-
 // Column widths are given in pixels for 96 dots per inch, while the lists grow with the
 // dialog's font on a denser display.
 void ScaleColumnWidths(ColumnListCtrl& list)
@@ -55,14 +49,13 @@ void ScaleColumnWidths(ColumnListCtrl& list)
     const int dotsPerInch = GetDeviceCaps(dc, LOGPIXELSX);
     ReleaseDC(list.Handle(), dc);
     for (int column = 0; column < list.ColumnCount(); ++column) {
-        const int width = static_cast<int>(list.Send(LVM_GETCOLUMNWIDTH, column));
-        list.Send(LVM_SETCOLUMNWIDTH, column, MAKELPARAM(ScaleForDpi(width, dotsPerInch), 0));
+        list.SetColumnWidth(column, ScaleForDpi(list.GetColumnWidth(column), dotsPerInch));
     }
 }
 
 void SetUpList(ColumnListCtrl& list, std::wstring_view columns)
 {
-    list.Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListStyle);
+    list.SetExtendedStyle(kListStyle);
     list.SetColumns(columns);
     ScaleColumnWidths(list);
 }
@@ -100,9 +93,11 @@ void MainDialog::DoDataExchange(DataExchange& exchange)
 
 bool MainDialog::OnInitDialog()
 {
+    // The dialog object first sees its window here, so the font is made before anything else.
+    CreateLinkFont();
     Dialog::OnInitDialog();
     if (HMENU systemMenu = GetSystemMenu(Handle(), FALSE); systemMenu != nullptr) {
-        const std::wstring entry = LoadResourceString(IDS_ABOUT_ENTRY);
+        const std::wstring entry = LoadStringResource(IDS_ABOUT_ENTRY);
         if (!entry.empty()) {
             AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
             AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT_BOX, entry.c_str());
@@ -127,8 +122,7 @@ void MainDialog::SetUpControls()
 
     // The plain font replaces the underlined one the link made for itself: on the main window
     // the link is coloured but not underlined.
-    const HFONT font = font_ != nullptr ? font_->Handle() : nullptr;
-    homePageLink_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    homePageLink_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     homePageLink_.SetURL(L"" FENNICK_HOME_PAGE_URL);
 }
 
@@ -156,8 +150,6 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_CREATE:
-        return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam));
     case WM_DESTROY:
         OnDestroy();
         return 0;
@@ -256,14 +248,6 @@ void MainDialog::OnSize(UINT type, int width, int height)
 {
     Default(WM_SIZE, type, MAKELPARAM(width, height));
     layout_.OnParentSize(width, height);
-}
-
-int MainDialog::OnCreate(CREATESTRUCTW* creation)
-{
-    if (Default(WM_CREATE, 0, reinterpret_cast<LPARAM>(creation)) == -1)
-        return -1;
-    CreateLinkFont();
-    return 0;
 }
 
 void MainDialog::OnDestroy()

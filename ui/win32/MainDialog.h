@@ -50,7 +50,6 @@ private:
     void OnPaint();
     HICON OnQueryDragIcon() const;
     void OnSize(UINT type, int width, int height);
-    int OnCreate(CREATESTRUCTW* creation);
     void OnDestroy();
     void OnExit();
     void OnAbout();
@@ -86,7 +85,7 @@ private:
     fennick::ExtensionTable ExtensionTable;
     fennick::CollectedPaths CollectedPaths;
     LayoutManager layout_;
-    std::unique_ptr<Font> font_;
+    OwnedFont font_;
     ErrorReportHandler previousErrorReport_;
 };
 

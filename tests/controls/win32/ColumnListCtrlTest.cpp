@@ -100,6 +100,22 @@ TEST(ColumnListCtrl, HeaderClicksSortByNumberDateOrTextAndAlternateTheDirection)
     });
 }
 
+// The keys made once per row give the order of the locale's comparison itself: case, accents,
+// punctuation and Hangul included.
+TEST(ColumnListCtrl, TextColumnsSortInTheOrderOfTheLocaleComparison)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        for (const wchar_t* text : {L"성공", L"co-op", L"coop", L"Coop", L"co op", L"éclair", L"eclair", L"Eclair", L"",
+                                    L"실패", L"가", L"각", L"Z", L"a", L"_a", L"10", L"9", L"A", L"ä"})
+            dialog.list.AddRow({text, L"", L""});
+        ASSERT_TRUE(dialog.list.SortByColumn(0, true));
+        const Texts sorted = ColumnTexts(dialog.list.Handle(), 0);
+        for (size_t i = 1; i < sorted.size(); ++i)
+            EXPECT_LE(lstrcmpW(sorted[i - 1].c_str(), sorted[i].c_str()), 0)
+                << ::testing::PrintToString(sorted[i - 1]) << " before " << ::testing::PrintToString(sorted[i]);
+    });
+}
+
 int NextRow(const ColumnListCtrl& list, UINT state)
 {
     return static_cast<int>(list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), state));
