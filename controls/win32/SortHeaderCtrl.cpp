@@ -78,7 +78,7 @@ void SortHeaderCtrl::DrawItem(const DRAWITEMSTRUCT& drawItem) const
 
     const PixelRect bounds{itemRect.left, itemRect.top, itemRect.right, itemRect.bottom};
     const bool sortColumn = static_cast<int>(drawItem.itemID) == sortColumn_;
-    const HeaderLabel label = LayOutHeaderLabel(bounds, sortColumn, drawItem.itemState == ODS_SELECTED);
+    const HeaderLabel label = LayOutHeaderLabel(bounds, sortColumn, (drawItem.itemState & ODS_SELECTED) != 0);
     if (label.showsText) {
         RECT labelRect{label.rect.left, label.rect.top, label.rect.right, label.rect.bottom};
         SetBkMode(dc, TRANSPARENT);

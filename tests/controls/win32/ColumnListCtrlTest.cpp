@@ -3,12 +3,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "framework/win32/GdiHandles.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
 #include "tests/controls/win32/WindowPixels.h"
 #include "tests/support/win32/ListDriving.h"
@@ -206,6 +208,50 @@ void ExpectArrow(const WindowPixels& pixels, const RECT& item, bool ascending)
     for (const RECT& area : {above, below, right})
         EXPECT_EQ(pixels.Count(kFace, area), Area(area))
             << "around the arrow, rows " << area.top << ".." << area.bottom;
+}
+
+// Where an item's drawing puts anything but the button face, drawn with the given item state.
+RECT DrawnBox(const ColumnListCtrl& list, int item, UINT state)
+{
+    HWND header = const_cast<ColumnListCtrl&>(list).Header().Handle();
+    const RECT itemRect = HeaderItemRect(header, item);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), itemRect.right, -itemRect.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const MemoryDC dc = MakeMemoryDC(ScreenDC().Get());
+    const OwnedBitmap bitmap(CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const GdiSelection selected(dc.get(), bitmap.get());
+    DRAWITEMSTRUCT draw{ODT_HEADER, 0, static_cast<UINT>(item), ODA_DRAWENTIRE, state, header, dc.get(), itemRect, 0};
+    SendMessageW(list.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    GdiFlush();
+    RECT box{itemRect.right, itemRect.bottom, -1, -1};
+    const auto* pixels = static_cast<const RGBQUAD*>(bits);
+    for (int y = itemRect.top; y < itemRect.bottom; ++y) {
+        for (int x = itemRect.left; x < itemRect.right; ++x) {
+            const RGBQUAD& quad = pixels[y * itemRect.right + x];
+            if (RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue) != kFace)
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                       std::max<LONG>(box.bottom, y)};
+        }
+    }
+    return box;
+}
+
+// Pressed is a bit of the item state, which carries others beside it (focus, hot tracking). The
+// text's box moves 1 right and its top 2 down, so the text, centred in it, moves 1 down.
+TEST(SortHeaderCtrl, APressedItemDrawsItsTextLowerAndToTheRightWhateverElseItsStateHolds)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        const RECT plain = DrawnBox(dialog.list, 1, 0);
+        ASSERT_LT(plain.left, plain.right) << "no text drawn";
+        for (const UINT state :
+             {UINT{ODS_SELECTED}, UINT{ODS_SELECTED | ODS_FOCUS}, UINT{ODS_SELECTED | ODS_HOTLIGHT}, UINT{ODS_FOCUS}}) {
+            const RECT drawn = DrawnBox(dialog.list, 1, state);
+            const int shift = (state & ODS_SELECTED) != 0 ? 1 : 0;
+            EXPECT_EQ(std::pair(drawn.left, drawn.top), std::pair(plain.left + shift, plain.top + shift))
+                << "state " << state;
+        }
+    });
 }
 
 TEST(SortHeaderCtrl, DrawsTheEngravedArrowWhereTheSortColumnEnds)
