@@ -4,46 +4,15 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "controls/portable/HeaderWidthArchive.h"
 #include "framework/win32/GdiHandles.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
 #include "tests/controls/win32/WindowPixels.h"
 #include "tests/support/win32/ListDriving.h"
 #include "tests/support/win32/Pointer.h"
-
-// Blocks from operator new still allocated in this program, to see rows' texts released.
-std::atomic<std::ptrdiff_t> liveAllocations{0};
-
-void* operator new(std::size_t size)
-{
-    void* block = std::malloc(size == 0 ? 1 : size);
-    return block != nullptr ? (++liveAllocations, block) : throw std::bad_alloc();
-}
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void operator delete(void* block) noexcept
-{
-    liveAllocations -= block != nullptr, std::free(block);
-}
-void operator delete[](void* block) noexcept
-{
-    operator delete(block);
-}
-void operator delete(void* block, std::size_t) noexcept
-{
-    operator delete(block);
-}
-void operator delete[](void* block, std::size_t) noexcept
-{
-    operator delete(block);
-}
 
 namespace fennick {
 namespace {
@@ -79,11 +48,13 @@ TEST(ColumnListCtrl, HeaderClicksSortByNumberDateOrTextAndAlternateTheDirection)
         list.SetCheck(1, true); // Banana's
         HWND header = list.Header().Handle();
 
+        EXPECT_EQ(std::pair(list.Header().SortColumn(), list.Header().SortAscending()), std::pair(-1, true));
         ClickHeaderItem(header, 1);
         EXPECT_EQ(ColumnTexts(list.Handle(), 1), (Texts{L"9", L"10", L"100"}));
         EXPECT_TRUE(list.GetCheck(2)); // the tick moves with its row
         ClickHeaderItem(header, 1);
         EXPECT_EQ(ColumnTexts(list.Handle(), 1), (Texts{L"100", L"10", L"9"}));
+        EXPECT_EQ(std::pair(list.Header().SortColumn(), list.Header().SortAscending()), std::pair(1, false));
         EXPECT_EQ(list.GetRowTexts(0), (Texts{L"Banana", L"100", L"31/12/2008"}));
 
         ClickHeaderItem(header, 2);
@@ -150,28 +121,6 @@ TEST(ColumnListCtrl, BoxClicksTheSpaceBarAndTypingWorkOnRowsTheListViewDoesNotHo
         list.Send(WM_CHAR, L'C', 1); // a repeat count of one, as a key press has
         EXPECT_EQ(NextRow(list, LVNI_FOCUSED), 2);
     });
-}
-
-TEST(ColumnListCtrl, ReleasesTheRowsTextsWhenRowsGoOrTheWindowCloses)
-{
-    constexpr int kRows = 12;
-    const std::wstring longText(40, L'x'); // beyond any small-string buffer
-    auto addRows = [&](ColumnListCtrl& list) {
-        for (int i = 0; i < kRows; ++i)
-            list.AddRow({longText, longText, longText});
-    };
-
-    RunProbe([&](ControlsProbeDialog& dialog) {
-        const std::ptrdiff_t before = liveAllocations.load();
-        addRows(dialog.list);
-        EXPECT_GE(liveAllocations.load() - before, kRows * 4);
-        EXPECT_TRUE(dialog.list.DeleteAllRows());
-        EXPECT_LT(liveAllocations.load() - before, kRows);
-    });
-
-    const std::ptrdiff_t beforeDialog = liveAllocations.load();
-    RunProbe([&](ControlsProbeDialog& dialog) { addRows(dialog.list); });
-    EXPECT_LT(liveAllocations.load() - beforeDialog, kRows);
 }
 
 const COLORREF kFace = GetSysColor(COLOR_BTNFACE);
@@ -251,6 +200,36 @@ TEST(SortHeaderCtrl, APressedItemDrawsItsTextLowerAndToTheRightWhateverElseItsSt
             EXPECT_EQ(std::pair(drawn.left, drawn.top), std::pair(plain.left + shift, plain.top + shift))
                 << "state " << state;
         }
+    });
+}
+
+std::vector<int> ColumnWidths(const ColumnListCtrl& list)
+{
+    std::vector<int> widths;
+    for (int column = 0; column < list.ColumnCount(); ++column)
+        widths.push_back(list.GetColumnWidth(column));
+    return widths;
+}
+
+// The widths go to an archive and come back only to a header with as many columns.
+TEST(SortHeaderCtrl, StoresItsColumnWidthsAndRestoresThemOnlyToAsManyColumns)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        ColumnListCtrl& list = dialog.list;
+        const std::vector<int> widths = ColumnWidths(list);
+        Archive stored;
+        list.Header().Serialize(stored);
+        for (int column = 0; column < list.ColumnCount(); ++column)
+            list.SetColumnWidth(column, 33);
+        Archive loading(stored.Bytes());
+        list.Header().Serialize(loading);
+        EXPECT_EQ(ColumnWidths(list), widths);
+
+        Archive twoColumns;
+        StoreHeaderWidths(twoColumns, {5, 6});
+        Archive other(twoColumns.Bytes());
+        list.Header().Serialize(other);
+        EXPECT_EQ(ColumnWidths(list), widths);
     });
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -90,6 +91,51 @@ TEST(HyperlinkLabel, ShowsBlueUnderlinedInTheDialogsFontThenRedAndTheHandUnderTh
         SetCapture(GetDlgItem(dialog.Handle(), IDC_PROBE_OTHER));
         EXPECT_EQ(ShownLinkColor(label), kBlue);
         ReleaseCapture();
+    });
+}
+
+// The label's own tooltip: one tool over the label, whose empty text never shows a tip.
+HWND TooltipOf(HWND label)
+{
+    struct Search {
+        HWND label;
+        std::vector<HWND> found;
+    } search{label, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM parameter) {
+            auto& s = *reinterpret_cast<Search*>(parameter);
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            TTTOOLINFOW tool{};
+            tool.cbSize = TTTOOLINFOW_V2_SIZE;
+            tool.hwnd = s.label;
+            tool.uId = 1001;
+            if (lstrcmpiW(className, TOOLTIPS_CLASSW) == 0 &&
+                SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
+                s.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    EXPECT_EQ(search.found.size(), 1u);
+    return search.found.empty() ? nullptr : search.found.front();
+}
+
+TEST(HyperlinkLabel, CarriesASilentTooltip)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        HWND tooltip = TooltipOf(dialog.link.Handle());
+        ASSERT_NE(tooltip, nullptr);
+        EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+        wchar_t text[16] = L"x";
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = dialog.link.Handle();
+        tool.uId = 1001;
+        tool.lpszText = text;
+        SendMessageW(tooltip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, L"");
+        EXPECT_FALSE(IsWindowVisible(tooltip));
     });
 }
 
