@@ -35,10 +35,11 @@ constexpr Anchor kAnchors[] = {
 
 // Not shared: the system's cache of shared icons keeps one size per resource, whatever size
 // a later call asks for, so the small icon would come back as the big one.
-HICON LoadProgramIcon(int metricX, int metricY)
+OwnedIcon LoadProgramIcon(int metricX, int metricY)
 {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_FENNICK), IMAGE_ICON,
-                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
+    return OwnedIcon(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_FENNICK), IMAGE_ICON,
+                                      GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_DEFAULTCOLOR)));
 }
 
 // Column widths are given in pixels for 96 dots per inch, while the lists grow with the
@@ -72,8 +73,6 @@ MainDialog::MainDialog(Window* parent)
 MainDialog::~MainDialog()
 {
     SetErrorReportHandler(std::move(previousErrorReport_));
-    DestroyIcon(icon_);
-    DestroyIcon(smallIcon_);
 }
 
 int MainDialog::AddFileRow(std::wstring_view path)
@@ -103,8 +102,8 @@ bool MainDialog::OnInitDialog()
             AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT_BOX, entry.c_str());
         }
     }
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     SetUpControls();
     return true;
 }
@@ -235,13 +234,13 @@ void MainDialog::OnPaint()
     GetClientRect(Handle(), &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon_);
+    DrawIcon(dc, x, y, icon_.get());
     EndPaint(Handle(), &paint);
 }
 
 HICON MainDialog::OnQueryDragIcon() const
 {
-    return icon_;
+    return icon_.get();
 }
 
 void MainDialog::OnSize(UINT type, int width, int height)

@@ -13,6 +13,7 @@
 #include "controls/win32/HyperlinkLabel.h"
 #include "framework/win32/Control.h"
 #include "framework/win32/Dialog.h"
+#include "framework/win32/GdiHandles.h"
 #include "framework/portable/ErrorReport.h"
 #include "ui/portable/CollectedPaths.h"
 #include "ui/portable/ExtensionTable.h"
@@ -80,8 +81,8 @@ private:
     ColumnListCtrl extensionList_;
     Control extensionGroup_;
     ColumnListCtrl fileList_;
-    HICON icon_;
-    HICON smallIcon_;
+    OwnedIcon icon_;
+    OwnedIcon smallIcon_;
     fennick::ExtensionTable ExtensionTable;
     fennick::CollectedPaths CollectedPaths;
     LayoutManager layout_;
