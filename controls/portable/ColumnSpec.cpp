@@ -1,6 +1,6 @@
 #include "controls/portable/ColumnSpec.h"
 
-#include "controls/portable/LeadingInteger.h"
+#include "framework/portable/LeadingInteger.h"
 
 namespace fennick {
 

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <utility>
+#include <string>
 
-#include "controls/portable/CellComparison.h"
+#include "controls/portable/ColumnSort.h"
 #include "controls/portable/ColumnSpec.h"
 #include "framework/win32/Application.h"
 
@@ -16,9 +16,25 @@ namespace {
 constexpr UINT kUnchecked = INDEXTOSTATEIMAGEMASK(1);
 constexpr UINT kChecked = INDEXTOSTATEIMAGEMASK(2);
 
-int LocaleTextOrder(const wchar_t* first, const wchar_t* second)
+// The key of the order that lstrcmpW gives (the thread locale's word sort), made once per row
+// instead of once per comparison.
+std::string LocaleSortKey(std::wstring_view text)
 {
-    return lstrcmpW(first, second);
+    if (text.empty())
+        return {}; // first, as lstrcmpW puts it; the system refuses an empty source
+    const LCID locale = GetThreadLocale();
+    const auto length = static_cast<int>(text.size());
+    // One call for the usual lengths; a longer text is measured first.
+    char buffer[1024];
+    int size =
+        LCMapStringW(locale, LCMAP_SORTKEY, text.data(), length, reinterpret_cast<LPWSTR>(buffer), sizeof buffer);
+    if (size > 0)
+        return std::string(buffer, static_cast<size_t>(size));
+    std::string key(static_cast<size_t>(LCMapStringW(locale, LCMAP_SORTKEY, text.data(), length, nullptr, 0)), '\0');
+    size = LCMapStringW(locale, LCMAP_SORTKEY, text.data(), length, reinterpret_cast<LPWSTR>(key.data()),
+                        static_cast<int>(key.size()));
+    key.resize(static_cast<size_t>(std::max(size, 0)));
+    return key;
 }
 
 } // namespace
@@ -74,6 +90,11 @@ bool ColumnListCtrl::OnReflectedMessage(UINT message, WPARAM, LPARAM lParam, LRE
     return false;
 }
 
+void ColumnListCtrl::SetExtendedStyle(DWORD style)
+{
+    Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style);
+}
+
 bool ColumnListCtrl::SetColumns(std::wstring_view columnSpec)
 {
     for (const ColumnDescription& description : ParseColumnSpec(columnSpec)) {
@@ -89,6 +110,25 @@ bool ColumnListCtrl::SetColumns(std::wstring_view columnSpec)
             return false;
     }
     return true;
+}
+
+int ColumnListCtrl::GetColumnWidth(int column) const
+{
+    return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+}
+
+bool ColumnListCtrl::SetColumnWidth(int column, int width)
+{
+    return Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)) != 0;
+}
+
+ColumnListCtrl::Hit ColumnListCtrl::HitTest(POINT point) const
+{
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    // Not LVM_HITTEST: with full-row selection it reports the whole row as the check box.
+    Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    return {hit.iItem, hit.iSubItem, (hit.flags & LVHT_ONITEMSTATEICON) != 0};
 }
 
 int ColumnListCtrl::AddRow(std::initializer_list<std::wstring_view> texts)
@@ -131,14 +171,21 @@ bool ColumnListCtrl::SortByColumn(int column, bool ascending)
     ascending_ = ascending;
     header_.SetSortArrow(column, ascending);
 
-    // Rows take their selection and focus with them, as in a list that held them.
-    for (int row = -1; (row = NextRow(row, LVNI_SELECTED)) >= 0;)
-        rows_[static_cast<size_t>(row)].listState |= LVIS_SELECTED;
-    if (const int focused = FocusedRow(); focused >= 0)
-        rows_[static_cast<size_t>(focused)].listState |= LVIS_FOCUSED;
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [this](const RowData& first, const RowData& second) { return CompareRows(first, second); });
-    RestoreListStates();
+    std::vector<std::wstring_view> cells;
+    cells.reserve(rows_.size());
+    for (const RowData& row : rows_)
+        cells.push_back(row.texts[static_cast<size_t>(column)]);
+    const std::vector<size_t> order = SortedRowOrder(cells, ascending, LocaleSortKey);
+
+    std::vector<RowData> sorted;
+    sorted.reserve(rows_.size());
+    std::vector<int> placeOf(rows_.size());
+    for (const size_t row : order) {
+        placeOf[row] = static_cast<int>(sorted.size());
+        sorted.push_back(std::move(rows_[row]));
+    }
+    rows_ = std::move(sorted);
+    MoveListStates(placeOf);
     InvalidateRect(Handle(), nullptr, FALSE);
     return true;
 }
@@ -154,12 +201,6 @@ void ColumnListCtrl::SetCheck(int row, bool checked)
         return;
     rows_[static_cast<size_t>(row)].checked = checked;
     RedrawRowIfShown(row);
-}
-
-bool ColumnListCtrl::CompareRows(const RowData& first, const RowData& second) const
-{
-    const auto column = static_cast<size_t>(sortColumn_);
-    return CompareCells(first.texts[column], second.texts[column], ascending_, LocaleTextOrder) < 0;
 }
 
 void ColumnListCtrl::OnColumnClick(const NMLISTVIEW& notification)
@@ -210,12 +251,9 @@ int ColumnListCtrl::FindRow(const LVFINDINFOW& find, int start) const
 
 void ColumnListCtrl::OnClick(const NMITEMACTIVATE& click)
 {
-    LVHITTESTINFO hit{};
-    hit.pt = click.ptAction;
-    // Not LVM_HITTEST: with full-row selection it reports the whole row as the check box.
-    Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-    if (hit.iItem >= 0 && hit.iSubItem == 0 && (hit.flags & LVHT_ONITEMSTATEICON) != 0)
-        SetCheck(hit.iItem, !GetCheck(hit.iItem));
+    const Hit hit = HitTest(click.ptAction);
+    if (hit.row >= 0 && hit.column == 0 && hit.onCheckBox)
+        SetCheck(hit.row, !GetCheck(hit.row));
 }
 
 void ColumnListCtrl::OnKeyDown(const NMLVKEYDOWN& key)
@@ -253,17 +291,27 @@ int ColumnListCtrl::NextRow(int row, UINT state) const
     return next < RowCount() ? next : -1;
 }
 
-void ColumnListCtrl::RestoreListStates()
+// Rows take their selection and focus with them, as in a list that held them. Only the rows
+// that have either are visited: a change for all rows at once costs a call per row.
+void ColumnListCtrl::MoveListStates(const std::vector<int>& placeOf)
+{
+    std::vector<std::pair<int, UINT>> states;
+    for (int row = -1; (row = NextRow(row, LVNI_SELECTED)) >= 0;)
+        states.emplace_back(row, LVIS_SELECTED);
+    if (const int focused = FocusedRow(); focused >= 0)
+        states.emplace_back(focused, LVIS_FOCUSED);
+    for (const auto& [row, state] : states)
+        SetItemState(row, 0, state);
+    for (const auto& [row, state] : states)
+        SetItemState(placeOf[static_cast<size_t>(row)], state, state);
+}
+
+void ColumnListCtrl::SetItemState(int row, UINT state, UINT mask)
 {
     LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-    for (size_t row = 0; row < rows_.size(); ++row) {
-        if (rows_[row].listState == 0)
-            continue;
-        item.stateMask = item.state = std::exchange(rows_[row].listState, 0);
-        Send(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-    }
+    item.state = state;
+    item.stateMask = mask;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 } // namespace fennick

@@ -15,9 +15,9 @@ namespace fennick {
 
 // A report-view list whose columns come from one specification "name,width;name,width…" and
 // whose rows are held by this object (RowData: the cell texts and the tick), so a header click
-// can sort them by text: numbers as numbers, dd/mm/yyyy dates as dates, anything else by the
-// user locale's comparison. The first click on a column sorts it ascending, each further click
-// on it reverses the order.
+// can sort them by text: a column of numbers as numbers, a column of dd/mm/yyyy dates as dates,
+// any other by the user locale's comparison (SortedRowOrder). The first click on a column sorts
+// it ascending, each further click on it reverses the order.
 //
 // The list view must be created with LVS_OWNERDATA: it only asks for what it shows, so a hundred
 // thousand rows are added, ticked and sorted in memory instead of one control call each. Its
@@ -29,9 +29,23 @@ class ColumnListCtrl : public Control {
 public:
     ColumnListCtrl() = default;
 
+    // Sets exactly these extended list-view styles (LVS_EX_*).
+    void SetExtendedStyle(DWORD style);
+
     // Appends the described columns; false if the control refused one.
     bool SetColumns(std::wstring_view columnSpec);
     int ColumnCount() const { return columnCount_; }
+    int GetColumnWidth(int column) const;
+    bool SetColumnWidth(int column, int width);
+
+    // What a point of the client area hits: a row (-1 for none), a column, the row's check box.
+    struct Hit {
+        int row = -1;
+        int column = -1;
+        bool onCheckBox = false;
+    };
+    Hit HitTest(POINT point) const;
+
     // Exactly ColumnCount() texts, in column order; returns the new row's index, or -1.
     int AddRow(std::initializer_list<std::wstring_view> texts);
     bool SetCellText(int row, int column, std::wstring_view text);
@@ -53,10 +67,8 @@ private:
     struct RowData {
         std::vector<std::wstring> texts; // one per column
         bool checked = false;
-        UINT listState = 0; // selection and focus, carried only while the rows are sorted
     };
 
-    bool CompareRows(const RowData& first, const RowData& second) const;
     void OnColumnClick(const NMLISTVIEW& notification);
     void OnGetDispInfo(NMLVDISPINFOW& request) const;
     int FindRow(const LVFINDINFOW& find, int start) const;
@@ -65,7 +77,8 @@ private:
     void SyncItemCount();
     void RedrawRowIfShown(int row);
     int NextRow(int row, UINT state) const;
-    void RestoreListStates();
+    void MoveListStates(const std::vector<int>& placeOf);
+    void SetItemState(int row, UINT state, UINT mask);
 
     SortHeaderCtrl header_;
     std::vector<RowData> rows_;

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "framework/win32/HandCursor.h"
+
 namespace fennick {
 
 namespace {
@@ -15,9 +17,9 @@ constexpr COLORREF kHoverColor = RGB(255, 0, 0);
 constexpr COLORREF kVisitedColor = RGB(5, 34, 143);
 constexpr UINT_PTR kTooltipToolId = 1001;
 
-std::function<void(const std::wstring&)>& UrlOpener()
+HyperlinkLabel::UrlOpener& InstalledUrlOpener()
 {
-    static std::function<void(const std::wstring&)> opener;
+    static HyperlinkLabel::UrlOpener opener;
     return opener;
 }
 
@@ -26,8 +28,6 @@ std::function<void(const std::wstring&)>& UrlOpener()
 HyperlinkLabel::~HyperlinkLabel()
 {
     DestroyTooltip();
-    if (underlineFont_ != nullptr)
-        DeleteObject(underlineFont_);
 }
 
 void HyperlinkLabel::SetURL(std::wstring_view url)
@@ -35,18 +35,20 @@ void HyperlinkLabel::SetURL(std::wstring_view url)
     url_ = url;
 }
 
-void HyperlinkLabel::SetUrlOpener(std::function<void(const std::wstring& url)> opener)
+void HyperlinkLabel::SetUrlOpener(UrlOpener opener)
 {
-    UrlOpener() = std::move(opener);
+    InstalledUrlOpener() = std::move(opener);
 }
 
 void HyperlinkLabel::OpenURL(const std::wstring& url)
 {
-    if (UrlOpener()) {
-        UrlOpener()(url);
+    // Shown normally: a page opened minimised looks as if the click did nothing.
+    constexpr int kShowCommand = SW_SHOWNORMAL;
+    if (const UrlOpener& opener = InstalledUrlOpener()) {
+        opener(url, kShowCommand);
         return;
     }
-    ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWMINIMIZED);
+    ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, kShowCommand);
 }
 
 void HyperlinkLabel::PreSubclassWindow()
@@ -54,7 +56,7 @@ void HyperlinkLabel::PreSubclassWindow()
     // A static reports clicks only with this style, whatever its template says.
     SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) | SS_NOTIFY);
     CreateUnderlineFont();
-    handCursor_.Load(HelpProgramPath());
+    handCursor_.reset(CopyHandCursor(HandCursorSource::HelpProgram));
     Control::PreSubclassWindow();
     CreateTooltip();
 }
@@ -66,9 +68,9 @@ void HyperlinkLabel::CreateUnderlineFont()
     if (GetObjectW(font != nullptr ? font : GetStockObject(SYSTEM_FONT), sizeof description, &description) == 0)
         return;
     description.lfUnderline = TRUE;
-    underlineFont_ = CreateFontIndirectW(&description);
-    if (underlineFont_ != nullptr)
-        Send(WM_SETFONT, reinterpret_cast<WPARAM>(underlineFont_), TRUE);
+    underlineFont_.reset(CreateFontIndirectW(&description));
+    if (underlineFont_)
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(underlineFont_.get()), TRUE);
 }
 
 // A tool with no text, so no tip ever shows. The label relays its own mouse messages to it
@@ -122,7 +124,7 @@ LRESULT HyperlinkLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         break;
     case WM_SETCURSOR:
-        SetCursor(handCursor_.Handle());
+        SetCursor(handCursor_.get());
         return TRUE;
     case WM_DESTROY:
         DestroyTooltip();

@@ -4,21 +4,24 @@
 #include <string>
 #include <string_view>
 
-#include "controls/win32/HandCursor.h"
 #include "framework/win32/Control.h"
+#include "framework/win32/GdiHandles.h"
 
 namespace fennick {
 
 // A static text that works as a web link: underlined, blue, red while the pointer is over it
-// and dark blue once clicked; a hand cursor over it; a click opens its URL through the shell.
+// and dark blue once clicked; a hand cursor over it (the Windows help program's where that
+// program still exists, else the system's); a click opens its URL through the shell.
 class HyperlinkLabel : public Control {
 public:
     HyperlinkLabel() = default;
     ~HyperlinkLabel() override;
 
     void SetURL(std::wstring_view url);
-    // The shell call is a seam so tests capture it instead of opening a browser:
-    static void SetUrlOpener(std::function<void(const std::wstring& url)> opener); // empty = ShellExecuteW
+    // The shell call is a seam, so tests capture it instead of opening a browser; an empty
+    // opener restores ShellExecuteW.
+    using UrlOpener = std::function<void(const std::wstring& url, int showCommand)>;
+    static void SetUrlOpener(UrlOpener opener);
 
 protected:
     void PreSubclassWindow() override;
@@ -37,10 +40,10 @@ private:
     HBRUSH CtlColor(HDC dc) const;
     void RedrawNow();
 
-    HandCursor handCursor_;
+    OwnedCursor handCursor_;
     bool hover_ = false; // the pointer is over the label, which holds the mouse capture
     bool visited_ = false;
-    HFONT underlineFont_ = nullptr;
+    OwnedFont underlineFont_;
     HWND tooltip_ = nullptr;
     std::wstring url_;
 };

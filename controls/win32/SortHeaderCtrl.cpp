@@ -6,6 +6,7 @@
 
 #include "controls/portable/HeaderItemGeometry.h"
 #include "controls/portable/HeaderWidthArchive.h"
+#include "framework/win32/GdiHandles.h"
 
 namespace fennick {
 
@@ -30,11 +31,9 @@ void DrawStroke(HDC dc, int systemColor, const std::vector<PixelPoint>& points)
     vertices.reserve(points.size());
     for (const PixelPoint& point : points)
         vertices.push_back({point.x, point.y});
-    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(systemColor));
-    HGDIOBJ previous = SelectObject(dc, pen);
+    const OwnedPen pen(CreatePen(PS_SOLID, 1, GetSysColor(systemColor)));
+    const GdiSelection selected(dc, pen.get());
     Polyline(dc, vertices.data(), static_cast<int>(vertices.size()));
-    SelectObject(dc, previous);
-    DeleteObject(pen);
 }
 
 } // namespace
@@ -66,9 +65,8 @@ void SortHeaderCtrl::DrawItem(const DRAWITEMSTRUCT& drawItem) const
     HDC dc = drawItem.hDC;
     const int savedState = SaveDC(dc);
     const RECT& itemRect = drawItem.rcItem;
-    HRGN clip = CreateRectRgnIndirect(&itemRect);
-    SelectClipRgn(dc, clip);
-    DeleteObject(clip);
+    // The device context keeps a copy of the region.
+    SelectClipRgn(dc, OwnedRegion(CreateRectRgnIndirect(&itemRect)).get());
     FillRect(dc, &itemRect, GetSysColorBrush(COLOR_BTNFACE));
 
     wchar_t text[kMaxItemText + 1] = {};
@@ -80,7 +78,7 @@ void SortHeaderCtrl::DrawItem(const DRAWITEMSTRUCT& drawItem) const
 
     const PixelRect bounds{itemRect.left, itemRect.top, itemRect.right, itemRect.bottom};
     const bool sortColumn = static_cast<int>(drawItem.itemID) == sortColumn_;
-    const HeaderLabel label = LayOutHeaderLabel(bounds, sortColumn, drawItem.itemState == ODS_SELECTED);
+    const HeaderLabel label = LayOutHeaderLabel(bounds, sortColumn, (drawItem.itemState & ODS_SELECTED) != 0);
     if (label.showsText) {
         RECT labelRect{label.rect.left, label.rect.top, label.rect.right, label.rect.bottom};
         SetBkMode(dc, TRANSPARENT);

@@ -26,6 +26,8 @@ inline constexpr std::array<unsigned char, 3> utf8Mark{0xEF, 0xBB, 0xBF};
 class FileConverter {
 public:
     explicit FileConverter(const CodePage& codePage = AnsiCodePage());
+    // The converter keeps a reference: a temporary code page would be gone before its first use.
+    explicit FileConverter(const CodePage&& codePage) = delete;
     virtual ~FileConverter() = default;
 
     // Whether ConvertToUtf8 also writes a copy of each file it converts, as it was, to the

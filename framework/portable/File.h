@@ -30,7 +30,7 @@ public:
     // Closes the file, raising if the system reports that the last writes failed.
     void Close();
 
-    bool IsOpen() const { return handle_ != closed; }
+    bool IsOpen() const { return handle_ != kClosed; }
 
 private:
     friend class ReplacementFile;
@@ -39,9 +39,12 @@ private:
     void Release() noexcept;
 
     // A file descriptor or a Windows HANDLE; -1 is neither.
-    static constexpr std::intptr_t closed = -1;
+    static constexpr std::intptr_t kClosed = -1;
+    // Larger transfers are split: one system call moves at most about 2 GiB (POSIX) or
+    // 4 GiB - 1 bytes (Windows).
+    static constexpr std::size_t kLargestTransfer = std::size_t{1} << 30;
 
-    std::intptr_t handle_ = closed;
+    std::intptr_t handle_ = kClosed;
     // The path that reports name, which is the user's file also while its new content goes to a
     // temporary file.
     std::wstring path_;

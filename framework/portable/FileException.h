@@ -15,7 +15,6 @@ public:
     static FileException OutOfMemory(std::wstring path);
 
     const std::wstring& Path() const noexcept { return path_; }
-    const std::wstring& Description() const noexcept { return description_; }
 
     // The text of the report: the path, a line break and the description.
     std::wstring ReportText() const;

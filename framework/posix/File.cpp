@@ -13,13 +13,6 @@
 
 namespace fennick {
 
-namespace {
-
-// Larger transfers are split: the system moves at most about 2 GiB per call.
-constexpr std::size_t largestTransfer = std::size_t{1} << 30;
-
-} // namespace
-
 File::~File()
 {
     Release();
@@ -28,7 +21,7 @@ File::~File()
 void File::Release() noexcept
 {
     if (IsOpen()) {
-        ::close(static_cast<int>(std::exchange(handle_, closed)));
+        ::close(static_cast<int>(std::exchange(handle_, kClosed)));
     }
 }
 
@@ -67,7 +60,7 @@ void File::Read(std::span<unsigned char> buffer)
 {
     while (!buffer.empty()) {
         const ssize_t count =
-            ::read(static_cast<int>(handle_), buffer.data(), std::min(buffer.size(), largestTransfer));
+            ::read(static_cast<int>(handle_), buffer.data(), std::min(buffer.size(), kLargestTransfer));
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -82,7 +75,8 @@ void File::Read(std::span<unsigned char> buffer)
 void File::Write(std::span<const unsigned char> bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t count = ::write(static_cast<int>(handle_), bytes.data(), std::min(bytes.size(), largestTransfer));
+        const ssize_t count =
+            ::write(static_cast<int>(handle_), bytes.data(), std::min(bytes.size(), kLargestTransfer));
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -95,7 +89,7 @@ void File::Write(std::span<const unsigned char> bytes)
 
 void File::Close()
 {
-    if (IsOpen() && ::close(static_cast<int>(std::exchange(handle_, closed))) != 0) {
+    if (IsOpen() && ::close(static_cast<int>(std::exchange(handle_, kClosed))) != 0) {
         throw SystemError(path_, errno);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "framework/win32/Window.h"
+
 namespace fennick {
 
 namespace {
@@ -24,6 +26,12 @@ Application::~Application()
 Application* Application::Current()
 {
     return currentApplication;
+}
+
+HWND Application::MainWindowHandle()
+{
+    const Window* main = currentApplication != nullptr ? currentApplication->mainWindow_ : nullptr;
+    return main != nullptr ? main->Handle() : nullptr;
 }
 
 int Application::Run()

@@ -23,6 +23,9 @@ public:
     Window* MainWindow() const { return mainWindow_; }
     void SetMainWindow(Window* window) { mainWindow_ = window; }
 
+    // The current application's main window, or null when there is none (yet).
+    static HWND MainWindowHandle();
+
     // Nesting: the arrow comes back when the outermost wait ends.
     void BeginWaitCursor();
     void EndWaitCursor();

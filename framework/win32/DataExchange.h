@@ -8,13 +8,11 @@ namespace fennick {
 
 class Control;
 
-// One pass of data exchange between a dialog's controls and its members; `Saving` copies from
+// One pass of data exchange between a dialog's controls and its members; saving copies from
 // the controls into the members, otherwise from the members into the controls.
 class DataExchange {
 public:
     DataExchange(HWND dialog, bool saving) : dialog_(dialog), saving_(saving) {}
-
-    bool Saving() const { return saving_; }
 
     // Attaches `control` to the template's control `id` the first time round.
     void BindControl(int id, Control& control);

@@ -1,57 +1,32 @@
 #include "framework/win32/Dialog.h"
 
 #include "framework/win32/Application.h"
-#include "framework/win32/Window.h"
 #include "framework/win32/DataExchange.h"
-
-#include <utility>
 
 namespace fennick {
 
-namespace {
-
-// The dialog whose window is being created on this thread, and the hook that binds it.
-thread_local Dialog* dialogBeingCreated = nullptr;
-thread_local HHOOK creationHook = nullptr;
-
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
-
-HWND OwnerFor(Window* parent)
-{
-    if (parent != nullptr)
-        return parent->Handle();
-    Application* application = Application::Current();
-    Window* main = application != nullptr ? application->MainWindow() : nullptr;
-    return main != nullptr ? main->Handle() : nullptr;
-}
-
-} // namespace
-
 Dialog::Dialog(UINT templateId, Window* parent) : templateId_(templateId), parent_(parent) {}
-
-LRESULT CALLBACK Dialog::CreationHook(int code, WPARAM wParam, LPARAM lParam)
-{
-    // The dialog window is the first window created while DoModal waits; its controls follow.
-    if (code == HCBT_CREATEWND && dialogBeingCreated != nullptr) {
-        Dialog* dialog = std::exchange(dialogBeingCreated, nullptr);
-        dialog->Bind(reinterpret_cast<HWND>(wParam));
-    }
-    return CallNextHookEx(creationHook, code, wParam, lParam);
-}
 
 INT_PTR Dialog::DoModal()
 {
-    HWND owner = OwnerFor(parent_);
-    dialogBeingCreated = this;
-    creationHook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
-    const INT_PTR result =
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, PlainDialogProc, 0);
-    UnhookWindowsHookEx(std::exchange(creationHook, nullptr));
-    dialogBeingCreated = nullptr;
-    return result;
+    HWND owner = parent_ != nullptr ? parent_->Handle() : Application::MainWindowHandle();
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, BindingDialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+// The dialog manager's procedure of every framework dialog. WM_INITDIALOG brings the object,
+// which binds itself to its window there; from then on the window procedure that binding put in
+// place hands each message to the object, and what the object leaves to the dialog manager
+// passes here and gets its default handling. Each dialog carries its own object, so dialogs
+// opened from dialogs never share any state.
+INT_PTR CALLBACK Dialog::BindingDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    auto* dialog = reinterpret_cast<Dialog*>(lParam);
+    if (dialog == nullptr || !dialog->Bind(window))
+        return FALSE;
+    return dialog->Receive(message, wParam, lParam);
 }
 
 void Dialog::EndDialog(INT_PTR result)

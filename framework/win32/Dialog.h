@@ -6,8 +6,9 @@ namespace fennick {
 
 class DataExchange;
 
-// A modal dialog made from a resource template. The object is bound to the dialog window as the
-// window is created, so it sees WM_CREATE and the first WM_SIZE before WM_INITDIALOG.
+// A modal dialog made from a resource template. The object is bound to its window when
+// WM_INITDIALOG arrives, with the template's controls in place: that message is the first the
+// object sees, and its set-up belongs in OnInitDialog.
 class Dialog : public Window {
 public:
     Dialog(UINT templateId, Window* parent);
@@ -28,7 +29,7 @@ protected:
     virtual void OnCancel();
 
 private:
-    static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK BindingDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;
     Window* parent_;

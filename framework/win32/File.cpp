@@ -12,9 +12,6 @@ namespace fennick {
 
 namespace {
 
-// Larger transfers are split: one call moves at most 4 GiB - 1 bytes.
-constexpr std::size_t largestTransfer = std::size_t{1} << 30;
-
 HANDLE AsHandle(std::intptr_t handle)
 {
     return reinterpret_cast<HANDLE>(handle);
@@ -30,7 +27,7 @@ File::~File()
 void File::Release() noexcept
 {
     if (IsOpen()) {
-        CloseHandle(AsHandle(std::exchange(handle_, closed)));
+        CloseHandle(AsHandle(std::exchange(handle_, kClosed)));
     }
 }
 
@@ -69,7 +66,7 @@ void File::Read(std::span<unsigned char> buffer)
 {
     while (!buffer.empty()) {
         DWORD count = 0;
-        const auto wanted = static_cast<DWORD>(std::min(buffer.size(), largestTransfer));
+        const auto wanted = static_cast<DWORD>(std::min(buffer.size(), kLargestTransfer));
         if (!ReadFile(AsHandle(handle_), buffer.data(), wanted, &count, nullptr)) {
             throw SystemError(path_, GetLastError());
         }
@@ -85,7 +82,7 @@ void File::Write(std::span<const unsigned char> bytes)
 {
     while (!bytes.empty()) {
         DWORD count = 0;
-        const auto wanted = static_cast<DWORD>(std::min(bytes.size(), largestTransfer));
+        const auto wanted = static_cast<DWORD>(std::min(bytes.size(), kLargestTransfer));
         if (!WriteFile(AsHandle(handle_), bytes.data(), wanted, &count, nullptr)) {
             throw SystemError(path_, GetLastError());
         }
@@ -95,7 +92,7 @@ void File::Write(std::span<const unsigned char> bytes)
 
 void File::Close()
 {
-    if (IsOpen() && !CloseHandle(AsHandle(std::exchange(handle_, closed)))) {
+    if (IsOpen() && !CloseHandle(AsHandle(std::exchange(handle_, kClosed)))) {
         throw SystemError(path_, GetLastError());
     }
 }

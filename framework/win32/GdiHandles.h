@@ -7,7 +7,8 @@
 
 namespace fennick {
 
-// Owners for GDI objects made and deleted within one call or held by one object.
+// Owners for GDI objects, icons and cursors made and deleted within one call or held by one
+// object.
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
@@ -17,11 +18,17 @@ struct MemoryDCDeleter {
 struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
+struct CursorDeleter {
+    void operator()(HCURSOR cursor) const { DestroyCursor(cursor); }
+};
 
 using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using OwnedPen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
+using OwnedRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, GdiObjectDeleter>;
 using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+using OwnedCursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDeleter>;
 using MemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDCDeleter>;
 
 inline MemoryDC MakeMemoryDC(HDC compatibleWith)

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "framework/win32/Application.h"
-#include "framework/win32/Window.h"
 
 namespace fennick {
 
@@ -15,18 +14,11 @@ MessageBoxHandler& CurrentHandler()
     return handler;
 }
 
-HWND MainWindowHandle()
-{
-    Application* application = Application::Current();
-    Window* main = application != nullptr ? application->MainWindow() : nullptr;
-    return main != nullptr ? main->Handle() : nullptr;
-}
-
 } // namespace
 
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT type)
 {
-    const MessageBoxRequest request{MainWindowHandle(), text, caption, type};
+    const MessageBoxRequest request{Application::MainWindowHandle(), text, caption, type};
     if (const MessageBoxHandler& handler = CurrentHandler())
         return handler(request);
     return MessageBoxW(request.owner, request.text.c_str(), request.caption.c_str(), request.type);

@@ -104,20 +104,25 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     return WindowProc(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Window::Receive(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* object = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (object == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-    LRESULT result = 0;
     // No exception may unwind through the system's window procedures.
     try {
-        result = object->Dispatch(message, wParam, lParam);
+        return Dispatch(message, wParam, lParam);
     } catch (const std::exception& error) {
         ReportUnexpectedError(error.what());
     } catch (...) {
         ReportUnexpectedError(nullptr);
     }
+    return 0;
+}
+
+LRESULT CALLBACK Window::BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* object = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (object == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+    const LRESULT result = object->Receive(message, wParam, lParam);
     if (message == WM_NCDESTROY)
         object->Unbind();
     return result;

@@ -38,6 +38,10 @@ protected:
     // Binds this object to an existing window; false if the window is already bound.
     bool Bind(HWND window);
 
+    // Hands a message to this object as the bound window procedure does: reflection first, and
+    // an exception reported instead of unwinding through the system.
+    LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
     static LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,13 +4,15 @@
 #include <cwchar>
 #include <optional>
 
+#include "framework/portable/AsciiText.h"
+
 namespace fennick {
 
 namespace {
 
 bool IsNameStart(wchar_t c)
 {
-    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'.';
+    return IsAsciiDigit(c) || IsAsciiLetter(c) || c == L'.';
 }
 
 struct Declaration {

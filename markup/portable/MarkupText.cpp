@@ -59,8 +59,8 @@ std::wstring TransformText(std::wstring_view run, TextTransform transform)
     case TextTransform::Capitalize: {
         std::wstring text = LowerAscii(run);
         for (std::size_t i = 0; i < text.size(); ++i) {
-            if ((i == 0 || text[i - 1] == L' ') && text[i] >= L'a' && text[i] <= L'z') {
-                text[i] = static_cast<wchar_t>(text[i] - L'a' + L'A');
+            if (i == 0 || text[i - 1] == L' ') {
+                text[i] = ToUpperAscii(text[i]);
             }
         }
         return text;

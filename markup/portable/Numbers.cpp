@@ -3,14 +3,11 @@
 #include <cstdlib>
 #include <limits>
 
+#include "framework/portable/AsciiText.h"
+
 namespace fennick {
 
 namespace {
-
-bool IsSpace(wchar_t c)
-{
-    return c == L' ' || (c >= L'\t' && c <= L'\r');
-}
 
 int DigitValue(wchar_t c)
 {
@@ -29,7 +26,7 @@ int DigitValue(wchar_t c)
 std::size_t SkipSpaces(std::wstring_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && IsSpace(text[i])) {
+    while (i < text.size() && IsAsciiSpace(text[i])) {
         ++i;
     }
     return i;
@@ -61,20 +58,6 @@ int SaturateToInt(std::int64_t value)
         return std::numeric_limits<int>::min();
     }
     return static_cast<int>(value);
-}
-
-int ReadInt(std::wstring_view text)
-{
-    std::size_t i = SkipSpaces(text);
-    const bool negative = ReadSign(text, i);
-    std::int64_t magnitude = 0;
-    for (; i < text.size() && DigitValue(text[i]) < 10; ++i) {
-        magnitude = magnitude * 10 + DigitValue(text[i]);
-        if (magnitude > std::int64_t{1} << 32) {
-            break;
-        }
-    }
-    return SaturateToInt(negative ? -magnitude : magnitude);
 }
 
 std::uint32_t ReadUnsigned(std::wstring_view text, int base)

@@ -8,9 +8,6 @@ namespace fennick {
 // Number reading with the C library's rules, but the same 32-bit results on every platform
 // and no undefined behaviour on overflow.
 
-// Like _wtoi: leading white space, an optional sign, decimal digits; saturates; 0 without digits.
-int ReadInt(std::wstring_view text);
-
 // Like wcstoul with a 32-bit unsigned long: base 0 picks hexadecimal after "0x", octal after a
 // leading "0", else decimal; base 16 accepts an optional "0x". A minus sign negates modulo 2^32;
 // a value that does not fit gives 0xFFFFFFFF.

@@ -1,6 +1,6 @@
 #include "markup/portable/StyleKeywords.h"
 
-#include "markup/portable/Numbers.h"
+#include "framework/portable/LeadingInteger.h"
 #include "markup/portable/TextScan.h"
 
 #include <initializer_list>
@@ -33,7 +33,7 @@ std::int32_t ParseFontWeight(std::wstring_view value)
     constexpr std::int32_t notKeyword = -1;
     const std::int32_t weight =
         Lookup(value, notKeyword, {{L"", 400}, {L"normal", 400}, {L"bold", 700}, {L"bolder", 900}, {L"lighter", 100}});
-    return weight == notKeyword ? ReadInt(value) : weight;
+    return weight == notKeyword ? LeadingInteger(value) : weight;
 }
 
 TextAlign ParseTextAlign(std::wstring_view value, TextAlign current)

@@ -1,5 +1,6 @@
 #include "markup/portable/StyleParser.h"
 
+#include "framework/portable/LeadingInteger.h"
 #include "markup/portable/Numbers.h"
 #include "markup/portable/StyleKeywords.h"
 #include "markup/portable/TextScan.h"
@@ -60,12 +61,12 @@ int StyleParser::ParseLength(std::wstring_view value, int current, bool sizeKeyw
         return current;
     }
     if (EndsWithPercent(value)) {
-        return MulDivRounded(current, ReadInt(value.substr(0, value.size() - 1)), 100);
+        return MulDivRounded(current, LeadingInteger(value.substr(0, value.size() - 1)), 100);
     }
     if (value.front() == L'+' || value.front() == L'-') {
         value.remove_prefix(1); // the sign is not applied: lengths are magnitudes
     }
-    const std::int64_t number = ReadInt(value);
+    const std::int64_t number = LeadingInteger(value);
     const std::wstring_view unit = value.size() >= 2 ? value.substr(value.size() - 2) : std::wstring_view{};
     if (unit == L"px") {
         return static_cast<int>(number);

@@ -1,5 +1,6 @@
 #include "markup/portable/TagEffects.h"
 
+#include "framework/portable/LeadingInteger.h"
 #include "markup/portable/AttributeReader.h"
 #include "markup/portable/Numbers.h"
 #include "markup/portable/StyleKeywords.h"
@@ -88,7 +89,7 @@ void ApplyLinkAttributes(std::wstring_view attributes, MarkupStyle& style)
 
 int ReadTagCount(std::wstring_view attributes)
 {
-    const int count = attributes.empty() ? 1 : ReadInt(attributes.substr(1));
+    const int count = attributes.empty() ? 1 : LeadingInteger(attributes.substr(1));
     return std::clamp(count, 1, maxTagCount);
 }
 

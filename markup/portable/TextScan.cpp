@@ -8,25 +8,13 @@ namespace {
 
 bool IsNameStart(wchar_t c)
 {
-    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'.';
+    return IsAsciiDigit(c) || IsAsciiLetter(c) || c == L'.';
 }
 
 std::size_t Clamp(std::wstring_view text, std::size_t& position)
 {
     position = std::min(position, text.size());
     return position;
-}
-
-// Each of the 26 letters from the first of one case to the same letter of the other.
-std::wstring ShiftLetters(std::wstring_view text, wchar_t from, wchar_t to)
-{
-    std::wstring result(text);
-    for (wchar_t& c : result) {
-        if (c >= from && c < from + 26) {
-            c = static_cast<wchar_t>(c - from + to);
-        }
-    }
-    return result;
 }
 
 } // namespace
@@ -65,16 +53,6 @@ bool ExpectChar(std::wstring_view text, std::size_t& position, wchar_t c)
     }
     ++position;
     return true;
-}
-
-std::wstring LowerAscii(std::wstring_view text)
-{
-    return ShiftLetters(text, L'A', L'a');
-}
-
-std::wstring UpperAscii(std::wstring_view text)
-{
-    return ShiftLetters(text, L'a', L'A');
 }
 
 std::wstring_view TrimTrailingSpaces(std::wstring_view text)

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/portable/AsciiText.h"
+
 namespace fennick {
 
 // Character scanning shared by the declaration, attribute and decoration readers. Each takes
@@ -21,10 +23,6 @@ wchar_t SkipSet(std::wstring_view text, std::size_t& position, std::wstring_view
 
 // Skips spaces; steps over c and answers true when it comes next.
 bool ExpectChar(std::wstring_view text, std::size_t& position, wchar_t c);
-
-// Letters A-Z to a-z; everything else unchanged, so results are the same on every platform.
-std::wstring LowerAscii(std::wstring_view text);
-std::wstring UpperAscii(std::wstring_view text);
 
 std::wstring_view TrimTrailingSpaces(std::wstring_view text);
 std::wstring_view TrimLeadingSpaces(std::wstring_view text);

@@ -141,14 +141,7 @@ private:
             const Wide y = random_.Next() / stepY;
             const Wide length = random_.Next() / stepLength / 2;
             const auto value = static_cast<std::uint8_t>(random_.Next() / 819);
-            for (Wide k = 0; k < length; ++k) {
-                if (x - k > 0 && y + k < height_) {
-                    bitmap_.PutPixel(static_cast<int>(x - k), static_cast<int>(y + k), value);
-                }
-                if (x + k < width_ && y - k > 0) {
-                    bitmap_.PutPixel(static_cast<int>(width_ - x + k), static_cast<int>(y - k), value);
-                }
-            }
+            PaintMetalStreak(bitmap_, static_cast<int>(x), static_cast<int>(y), static_cast<int>(length), value);
         }
         PaintDiagonal((215 - 2 * amount_) / 2);
     }
@@ -162,6 +155,22 @@ private:
 };
 
 } // namespace
+
+void PaintMetalStreak(PaletteBitmap& bitmap, int x, int y, int length, std::uint8_t value)
+{
+    const Wide width = bitmap.Width();
+    const Wide height = bitmap.Height();
+    for (Wide k = 0; k < length; ++k) {
+        if (x - k > 0 && y + k < height) {
+            bitmap.PutPixel(static_cast<int>(x - k), static_cast<int>(y + k), value);
+        }
+        // The reflection's own column is bounded, as the streak's is: column x + k would leave
+        // out most of a reflection that starts near the left edge.
+        if (width - x + k < width && y - k > 0) {
+            bitmap.PutPixel(static_cast<int>(width - x + k), static_cast<int>(y - k), value);
+        }
+    }
+}
 
 void BuildTexturePalette(PaletteBitmap& bitmap, Color first, Color mid, Color end, int blendPercent)
 {

@@ -10,6 +10,11 @@ namespace fennick {
 // around 128 and the first colour at 255, then blended blendPercent towards the first colour.
 void BuildTexturePalette(PaletteBitmap& bitmap, Color first, Color mid, Color end, int blendPercent);
 
+// One streak of the metal texture, rows counted from the top: from (x, y) down to the left, and
+// its reflection through the point (width / 2, y) up to the right, each cut where it would leave
+// the area.
+void PaintMetalStreak(PaletteBitmap& bitmap, int x, int y, int length, std::uint8_t value);
+
 // Renders one of the procedural effects (noise to metal) as an 8-bit palette bitmap of
 // width x height. noiseAmount 0 draws without noise. False, with nothing held, for an empty
 // area or one too large for memory.

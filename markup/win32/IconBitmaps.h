@@ -6,11 +6,13 @@
 
 namespace fennick {
 
-// The AND mask and colour bitmap of an icon as GetIconInfo hands them out, deleted with this.
+// The AND mask and colour bitmap of an icon as GetIconInfo hands them out, deleted with this,
+// and the icon's size as its bitmaps give it (the hotspot of an odd-sized icon is not its
+// middle).
 struct IconBitmaps {
     OwnedBitmap mask;
     OwnedBitmap color;
-    POINT hotspot{};
+    SIZE size{};
 
     // False, holding nothing, for no icon or when its parts cannot be read.
     bool Read(HICON icon)
@@ -21,7 +23,12 @@ struct IconBitmaps {
         }
         mask.reset(info.hbmMask);
         color.reset(info.hbmColor);
-        hotspot = {static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
+        // A monochrome icon has no colour bitmap; its mask holds the AND half above the XOR half.
+        BITMAP bitmap{};
+        if (!GetObjectW(color ? color.get() : mask.get(), sizeof bitmap, &bitmap)) {
+            return false;
+        }
+        size = {bitmap.bmWidth, color ? bitmap.bmHeight : bitmap.bmHeight / 2};
         return true;
     }
 };

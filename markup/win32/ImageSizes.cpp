@@ -40,7 +40,7 @@ SIZE DrawManager::GetIconSize(HICON icon)
     if (!bitmaps.Read(icon)) {
         return {0, 0};
     }
-    return {2 * bitmaps.hotspot.x, 2 * bitmaps.hotspot.y};
+    return bitmaps.size;
 }
 
 HICON DrawManager::ScaleIcon(HICON icon, int width, int height)
@@ -56,12 +56,11 @@ HICON DrawManager::ScaleIcon(HICON icon, int width, int height)
     if (!screen.Get() || !sourceDC || !targetDC || !GetObjectW(bitmaps.color.get(), sizeof colorInfo, &colorInfo)) {
         return nullptr;
     }
-    const SIZE sourceSize{2 * bitmaps.hotspot.x, 2 * bitmaps.hotspot.y};
     const OwnedBitmap color =
-        StretchInto(sourceDC.get(), targetDC.get(), bitmaps.color.get(), sourceSize, colorInfo, width, height);
+        StretchInto(sourceDC.get(), targetDC.get(), bitmaps.color.get(), bitmaps.size, colorInfo, width, height);
     OwnedBitmap mask;
     if (BITMAP maskInfo{}; GetObjectW(bitmaps.mask.get(), sizeof maskInfo, &maskInfo)) {
-        mask = StretchInto(sourceDC.get(), targetDC.get(), bitmaps.mask.get(), sourceSize, maskInfo, width, height);
+        mask = StretchInto(sourceDC.get(), targetDC.get(), bitmaps.mask.get(), bitmaps.size, maskInfo, width, height);
     }
     ICONINFO scaled{};
     scaled.fIcon = TRUE;

@@ -1,6 +1,7 @@
 #include "markup/win32/Win32PlatformActions.h"
 
-#include "framework/win32/HelpProgramCursor.h"
+#include "framework/win32/HandCursor.h"
+#include "framework/win32/ResourceString.h"
 #include "markup/portable/AddressOpener.h"
 
 namespace fennick {
@@ -82,22 +83,12 @@ void Win32PlatformActions::SendToWindow(WindowHandle window, unsigned message, s
 
 std::wstring Win32PlatformActions::LoadStringResource(unsigned id)
 {
-    if (id == 0 || id > 0xFFFF) {
-        return {};
-    }
-    HMODULE module = sources_.stringModule != nullptr ? sources_.stringModule : GetModuleHandleW(nullptr);
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 && text != nullptr ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring{};
+    return fennick::LoadStringResource(id, sources_.stringModule);
 }
 
 CursorHandle Win32PlatformActions::LoadDefaultLinkCursor()
 {
-    // A copy, so that the link cursor is always the caller's own to destroy.
-    if (HCURSOR hand = LoadCursorW(nullptr, IDC_HAND)) {
-        return CopyCursor(hand);
-    }
-    return CopyHelpProgramHand(HelpProgramPath());
+    return CopyHandCursor(HandCursorSource::System);
 }
 
 void Win32PlatformActions::ShowCursor(CursorHandle cursor)

@@ -1,22 +1,8 @@
 #include "ui/portable/ExtensionKey.h"
 
-#include <algorithm>
+#include "framework/portable/AsciiText.h"
 
 namespace fennick {
-
-namespace {
-
-wchar_t FoldAsciiCase(wchar_t unit)
-{
-    return unit >= L'A' && unit <= L'Z' ? static_cast<wchar_t>(unit - L'A' + L'a') : unit;
-}
-
-bool EqualIgnoringAsciiCase(std::wstring_view left, std::wstring_view right)
-{
-    return std::ranges::equal(left, right, {}, FoldAsciiCase, FoldAsciiCase);
-}
-
-} // namespace
 
 std::wstring_view FileExtension(std::wstring_view path)
 {
@@ -36,7 +22,7 @@ bool MatchesExtensionKey(std::wstring_view path, std::wstring_view key)
     const std::wstring_view extension = FileExtension(path);
     if (extension.empty())
         return key == NoExtensionKey;
-    return EqualIgnoringAsciiCase(extension, key);
+    return EqualsIgnoringAsciiCase(extension, key);
 }
 
 } // namespace fennick

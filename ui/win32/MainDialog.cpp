@@ -2,6 +2,7 @@
 
 #include "framework/win32/DataExchange.h"
 #include "framework/win32/MessageBox.h"
+#include "framework/win32/ResourceString.h"
 #include "resources/resource.h"
 #include "ui/portable/AnchoredLayout.h"
 #include "ui/portable/DisplayScaling.h"
@@ -12,7 +13,7 @@ namespace fennick {
 
 namespace {
 
-constexpr LPARAM kListStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+constexpr DWORD kListStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
 
 struct Anchor {
     int id;
@@ -34,17 +35,11 @@ constexpr Anchor kAnchors[] = {
 
 // Not shared: the system's cache of shared icons keeps one size per resource, whatever size
 // a later call asks for, so the small icon would come back as the big one.
-HICON LoadProgramIcon(int metricX, int metricY)
+OwnedIcon LoadProgramIcon(int metricX, int metricY)
 {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_FENNICK), IMAGE_ICON,
-                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
-}
-
-std::wstring LoadResourceString(UINT id)
-{
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+    return OwnedIcon(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_FENNICK), IMAGE_ICON,
+                                      GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_DEFAULTCOLOR)));
 }
 
 // Column widths are given in pixels for 96 dots per inch, while the lists grow with the
@@ -55,14 +50,13 @@ void ScaleColumnWidths(ColumnListCtrl& list)
     const int dotsPerInch = GetDeviceCaps(dc, LOGPIXELSX);
     ReleaseDC(list.Handle(), dc);
     for (int column = 0; column < list.ColumnCount(); ++column) {
-        const int width = static_cast<int>(list.Send(LVM_GETCOLUMNWIDTH, column));
-        list.Send(LVM_SETCOLUMNWIDTH, column, MAKELPARAM(ScaleForDpi(width, dotsPerInch), 0));
+        list.SetColumnWidth(column, ScaleForDpi(list.GetColumnWidth(column), dotsPerInch));
     }
 }
 
 void SetUpList(ColumnListCtrl& list, std::wstring_view columns)
 {
-    list.Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListStyle);
+    list.SetExtendedStyle(kListStyle);
     list.SetColumns(columns);
     ScaleColumnWidths(list);
 }
@@ -79,8 +73,6 @@ MainDialog::MainDialog(Window* parent)
 MainDialog::~MainDialog()
 {
     SetErrorReportHandler(std::move(previousErrorReport_));
-    DestroyIcon(icon_);
-    DestroyIcon(smallIcon_);
 }
 
 int MainDialog::AddFileRow(std::wstring_view path)
@@ -100,16 +92,18 @@ void MainDialog::DoDataExchange(DataExchange& exchange)
 
 bool MainDialog::OnInitDialog()
 {
+    // The dialog object first sees its window here, so the font is made before anything else.
+    CreateLinkFont();
     Dialog::OnInitDialog();
     if (HMENU systemMenu = GetSystemMenu(Handle(), FALSE); systemMenu != nullptr) {
-        const std::wstring entry = LoadResourceString(IDS_ABOUT_ENTRY);
+        const std::wstring entry = LoadStringResource(IDS_ABOUT_ENTRY);
         if (!entry.empty()) {
             AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
             AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT_BOX, entry.c_str());
         }
     }
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     SetUpControls();
     return true;
 }
@@ -127,8 +121,7 @@ void MainDialog::SetUpControls()
 
     // The plain font replaces the underlined one the link made for itself: on the main window
     // the link is coloured but not underlined.
-    const HFONT font = font_ != nullptr ? font_->Handle() : nullptr;
-    homePageLink_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    homePageLink_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     homePageLink_.SetURL(L"" FENNICK_HOME_PAGE_URL);
 }
 
@@ -156,8 +149,6 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_CREATE:
-        return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam));
     case WM_DESTROY:
         OnDestroy();
         return 0;
@@ -243,27 +234,19 @@ void MainDialog::OnPaint()
     GetClientRect(Handle(), &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon_);
+    DrawIcon(dc, x, y, icon_.get());
     EndPaint(Handle(), &paint);
 }
 
 HICON MainDialog::OnQueryDragIcon() const
 {
-    return icon_;
+    return icon_.get();
 }
 
 void MainDialog::OnSize(UINT type, int width, int height)
 {
     Default(WM_SIZE, type, MAKELPARAM(width, height));
     layout_.OnParentSize(width, height);
-}
-
-int MainDialog::OnCreate(CREATESTRUCTW* creation)
-{
-    if (Default(WM_CREATE, 0, reinterpret_cast<LPARAM>(creation)) == -1)
-        return -1;
-    CreateLinkFont();
-    return 0;
 }
 
 void MainDialog::OnDestroy()

@@ -13,6 +13,7 @@
 #include "controls/win32/HyperlinkLabel.h"
 #include "framework/win32/Control.h"
 #include "framework/win32/Dialog.h"
+#include "framework/win32/GdiHandles.h"
 #include "framework/portable/ErrorReport.h"
 #include "ui/portable/CollectedPaths.h"
 #include "ui/portable/ExtensionTable.h"
@@ -50,7 +51,6 @@ private:
     void OnPaint();
     HICON OnQueryDragIcon() const;
     void OnSize(UINT type, int width, int height);
-    int OnCreate(CREATESTRUCTW* creation);
     void OnDestroy();
     void OnExit();
     void OnAbout();
@@ -81,12 +81,12 @@ private:
     ColumnListCtrl extensionList_;
     Control extensionGroup_;
     ColumnListCtrl fileList_;
-    HICON icon_;
-    HICON smallIcon_;
+    OwnedIcon icon_;
+    OwnedIcon smallIcon_;
     fennick::ExtensionTable ExtensionTable;
     fennick::CollectedPaths CollectedPaths;
     LayoutManager layout_;
-    std::unique_ptr<Font> font_;
+    OwnedFont font_;
     ErrorReportHandler previousErrorReport_;
 };
 

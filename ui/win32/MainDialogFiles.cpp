@@ -52,20 +52,10 @@ private:
     std::vector<HWND> windows_;
 };
 
-// The row and column a list click hit, and whether it hit the row's check box.
-struct ListClick {
-    int row = -1;
-    int column = -1;
-    bool onCheckBox = false;
-};
-
-ListClick HitByClick(const NMHDR* notification)
+// What a list click notification hit in `list`.
+ColumnListCtrl::Hit HitByClick(const ColumnListCtrl& list, const NMHDR* notification)
 {
-    const auto* activation = reinterpret_cast<const NMITEMACTIVATE*>(notification);
-    LVHITTESTINFO hit{};
-    hit.pt = activation->ptAction;
-    SendMessageW(notification->hwndFrom, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-    return {hit.iItem, hit.iSubItem, (hit.flags & LVHT_ONITEMSTATEICON) != 0};
+    return list.HitTest(reinterpret_cast<const NMITEMACTIVATE*>(notification)->ptAction);
 }
 
 } // namespace
@@ -137,7 +127,7 @@ void MainDialog::OnClickExtensionGroup() {}
 void MainDialog::OnClickExtensionList(NMHDR* notification, LRESULT* result)
 {
     *result = 0;
-    const ListClick click = HitByClick(notification);
+    const ColumnListCtrl::Hit click = HitByClick(extensionList_, notification);
     if (click.row < 0 || click.column != 0)
         return;
     if (click.onCheckBox) {
@@ -163,7 +153,7 @@ void MainDialog::OnExtensionRowToggled(int row)
 void MainDialog::OnClickFileList(NMHDR* notification, LRESULT* result)
 {
     *result = 0;
-    const ListClick click = HitByClick(notification);
+    const ColumnListCtrl::Hit click = HitByClick(fileList_, notification);
     if (click.row >= 0 && click.column == 0 && click.onCheckBox)
         UpdateStatusLine();
 }

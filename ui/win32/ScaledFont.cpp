@@ -6,14 +6,8 @@
 
 namespace fennick {
 
-Font::~Font()
-{
-    if (handle_ != nullptr)
-        DeleteObject(handle_);
-}
-
-std::unique_ptr<Font> CreateScaledFont(HDC dc, double points, std::wstring_view faceName, bool bold, bool italic,
-                                       bool underline, bool strikeOut, double widthPercent, double heightPercent)
+OwnedFont CreateScaledFont(HDC dc, double points, std::wstring_view faceName, bool bold, bool italic, bool underline,
+                           bool strikeOut, double widthPercent, double heightPercent)
 {
     LOGFONTW description{};
     description.lfHeight = ScaledFontHeight(GetDeviceCaps(dc, LOGPIXELSY), points, heightPercent);
@@ -27,7 +21,7 @@ std::unique_ptr<Font> CreateScaledFont(HDC dc, double points, std::wstring_view 
     // The face name is cut to fit, leaving room for the terminating zero.
     const size_t length = std::min(faceName.size(), std::size(description.lfFaceName) - 1);
     std::copy_n(faceName.begin(), length, description.lfFaceName);
-    return std::make_unique<Font>(CreateFontIndirectW(&description));
+    return OwnedFont(CreateFontIndirectW(&description));
 }
 
 } // namespace fennick

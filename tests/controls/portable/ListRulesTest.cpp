@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "controls/portable/CellComparison.h"
+#include "controls/portable/ColumnSort.h"
 #include "controls/portable/ColumnSpec.h"
 #include "controls/portable/HeaderWidthArchive.h"
 
@@ -50,38 +50,55 @@ TEST(HeaderWidthArchive, KeepsTheCountThenEachWidthAndGivesNothingForAnotherCoun
     EXPECT_EQ(mismatched.ReadInt32(), 10);
 }
 
-TEST(CellKinds, NumberAndDateTextsAreRecognisedByTheirCharacters)
+// Code-unit order stands in for the locale's: the rule under test is which kind a column gets.
+std::string CodeUnitKey(std::wstring_view text)
 {
-    EXPECT_TRUE(IsNumberText(L"") && IsNumberText(L"0123"));
-    EXPECT_FALSE(IsNumberText(L"12a") || IsNumberText(L"-1") || IsNumberText(L" 1") || IsNumberText(L"\xFF11"));
-    EXPECT_TRUE(IsDateText(L"05/03/2009"));
-    EXPECT_FALSE(IsDateText(L"5/03/2009") || IsDateText(L"05/03/20091") || IsDateText(L"05-03-2009") ||
-                 IsDateText(L"05/03/200x"));
+    std::string key;
+    for (const wchar_t unit : text)
+        key += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    return key;
 }
 
-TEST(CellComparison, NumbersByLeadingIntegersHoweverLongAndDatesByYearMonthDay)
+std::vector<std::wstring> Sorted(const std::vector<std::wstring_view>& cells, bool ascending)
 {
+    std::vector<std::wstring> texts;
+    for (const size_t row : SortedRowOrder(cells, ascending, CodeUnitKey))
+        texts.emplace_back(cells[row]);
+    return texts;
+}
+
+// One kind for the whole column, so every mix of cells sorts to one order, the same whichever
+// row comes first, and descending is ascending reversed but for equal cells, which keep their
+// order both ways.
+TEST(ColumnSort, ChoosesNumbersDatesOrTextOnceForTheWholeColumn)
+{
+    using Texts = std::vector<std::wstring>;
     const struct {
-        int (*compare)(std::wstring_view, std::wstring_view);
-        const wchar_t* first;
-        const wchar_t* second;
-        int order;
+        std::vector<std::wstring_view> cells;
+        Texts ascending;
     } cases[] = {
-        {CompareNumberTexts, L"9", L"10", -1},
-        {CompareNumberTexts, L"007", L"7", 0},
-        {CompareNumberTexts, L"5", L"성공", 1},
-        {CompareNumberTexts, L"5", L"12abc", -1},
-        {CompareNumberTexts, L"123456789012345678901", L"123456789012345678902", -1},
-        {CompareDateTexts, L"05/03/2009", L"01/04/2009", -1},
-        {CompareDateTexts, L"05/03/2009", L"31/12/2008", 1},
-        {CompareDateTexts, L"05/03/2009", L"04/03/2009", 1},
-        // The second text is read where a date has its parts; a missing part is 0.
-        {CompareDateTexts, L"05/03/2009", L"05/03", 1},
-        {CompareDateTexts, L"05/03/2009", L"05/03/2009 noon", 0},
+        {{L"10", L"9", L"", L"08"}, {L"", L"08", L"9", L"10"}},
+        {{L"123456789012345678902", L"99999999999999999999", L"123456789012345678901"},
+         {L"99999999999999999999", L"123456789012345678901", L"123456789012345678902"}},
+        // One text among numbers makes the column text: no pair is compared two ways.
+        {{L"9", L"10", L"1a"}, {L"10", L"1a", L"9"}},
+        {{L"3", L"-5", L"10"}, {L"-5", L"10", L"3"}},
+        {{L"성공", L"", L"실패", L"", L"성공"}, {L"", L"", L"성공", L"성공", L"실패"}},
+        {{L"05/03/2009", L"", L"01/04/2009", L"31/12/2008"}, {L"", L"31/12/2008", L"05/03/2009", L"01/04/2009"}},
+        {{L"05/03/2009", L"5/03/2009", L"31/12/2008"}, {L"05/03/2009", L"31/12/2008", L"5/03/2009"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.compare(c.first, c.second), c.order)
-            << PrintToString(std::wstring(c.first)) << " vs " << PrintToString(std::wstring(c.second));
+    for (const auto& c : cases) {
+        EXPECT_EQ(Sorted(c.cells, true), c.ascending) << PrintToString(c.ascending);
+        Texts reversed(c.ascending.rbegin(), c.ascending.rend());
+        EXPECT_EQ(Sorted(c.cells, false), reversed) << PrintToString(c.ascending);
+    }
+}
+
+TEST(ColumnSort, EqualCellsKeepTheirRowOrderInBothDirections)
+{
+    const std::vector<std::wstring_view> cells{L"7", L"1", L"007", L"01"};
+    EXPECT_EQ(SortedRowOrder(cells, true, CodeUnitKey), (std::vector<size_t>{1, 3, 0, 2}));
+    EXPECT_EQ(SortedRowOrder(cells, false, CodeUnitKey), (std::vector<size_t>{0, 2, 1, 3}));
 }
 
 } // namespace

@@ -3,45 +3,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "controls/portable/HeaderWidthArchive.h"
+#include "framework/win32/GdiHandles.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
 #include "tests/controls/win32/WindowPixels.h"
 #include "tests/support/win32/ListDriving.h"
 #include "tests/support/win32/Pointer.h"
-
-// Blocks from operator new still allocated in this program, to see rows' texts released.
-std::atomic<std::ptrdiff_t> liveAllocations{0};
-
-void* operator new(std::size_t size)
-{
-    void* block = std::malloc(size == 0 ? 1 : size);
-    return block != nullptr ? (++liveAllocations, block) : throw std::bad_alloc();
-}
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void operator delete(void* block) noexcept
-{
-    liveAllocations -= block != nullptr, std::free(block);
-}
-void operator delete[](void* block) noexcept
-{
-    operator delete(block);
-}
-void operator delete(void* block, std::size_t) noexcept
-{
-    operator delete(block);
-}
-void operator delete[](void* block, std::size_t) noexcept
-{
-    operator delete(block);
-}
 
 namespace fennick {
 namespace {
@@ -77,11 +48,13 @@ TEST(ColumnListCtrl, HeaderClicksSortByNumberDateOrTextAndAlternateTheDirection)
         list.SetCheck(1, true); // Banana's
         HWND header = list.Header().Handle();
 
+        EXPECT_EQ(std::pair(list.Header().SortColumn(), list.Header().SortAscending()), std::pair(-1, true));
         ClickHeaderItem(header, 1);
         EXPECT_EQ(ColumnTexts(list.Handle(), 1), (Texts{L"9", L"10", L"100"}));
         EXPECT_TRUE(list.GetCheck(2)); // the tick moves with its row
         ClickHeaderItem(header, 1);
         EXPECT_EQ(ColumnTexts(list.Handle(), 1), (Texts{L"100", L"10", L"9"}));
+        EXPECT_EQ(std::pair(list.Header().SortColumn(), list.Header().SortAscending()), std::pair(1, false));
         EXPECT_EQ(list.GetRowTexts(0), (Texts{L"Banana", L"100", L"31/12/2008"}));
 
         ClickHeaderItem(header, 2);
@@ -97,6 +70,22 @@ TEST(ColumnListCtrl, HeaderClicksSortByNumberDateOrTextAndAlternateTheDirection)
         ClickHeaderItem(header, 0);
         EXPECT_EQ(ColumnTexts(list.Handle(), 0), (Texts{L"date", L"cherry", L"Banana", L"0 first"}));
         EXPECT_FALSE(list.SortByColumn(3, true));
+    });
+}
+
+// The keys made once per row give the order of the locale's comparison itself: case, accents,
+// punctuation and Hangul included.
+TEST(ColumnListCtrl, TextColumnsSortInTheOrderOfTheLocaleComparison)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        for (const wchar_t* text : {L"성공", L"co-op", L"coop", L"Coop", L"co op", L"éclair", L"eclair", L"Eclair", L"",
+                                    L"실패", L"가", L"각", L"Z", L"a", L"_a", L"10", L"9", L"A", L"ä"})
+            dialog.list.AddRow({text, L"", L""});
+        ASSERT_TRUE(dialog.list.SortByColumn(0, true));
+        const Texts sorted = ColumnTexts(dialog.list.Handle(), 0);
+        for (size_t i = 1; i < sorted.size(); ++i)
+            EXPECT_LE(lstrcmpW(sorted[i - 1].c_str(), sorted[i].c_str()), 0)
+                << ::testing::PrintToString(sorted[i - 1]) << " before " << ::testing::PrintToString(sorted[i]);
     });
 }
 
@@ -134,28 +123,6 @@ TEST(ColumnListCtrl, BoxClicksTheSpaceBarAndTypingWorkOnRowsTheListViewDoesNotHo
     });
 }
 
-TEST(ColumnListCtrl, ReleasesTheRowsTextsWhenRowsGoOrTheWindowCloses)
-{
-    constexpr int kRows = 12;
-    const std::wstring longText(40, L'x'); // beyond any small-string buffer
-    auto addRows = [&](ColumnListCtrl& list) {
-        for (int i = 0; i < kRows; ++i)
-            list.AddRow({longText, longText, longText});
-    };
-
-    RunProbe([&](ControlsProbeDialog& dialog) {
-        const std::ptrdiff_t before = liveAllocations.load();
-        addRows(dialog.list);
-        EXPECT_GE(liveAllocations.load() - before, kRows * 4);
-        EXPECT_TRUE(dialog.list.DeleteAllRows());
-        EXPECT_LT(liveAllocations.load() - before, kRows);
-    });
-
-    const std::ptrdiff_t beforeDialog = liveAllocations.load();
-    RunProbe([&](ControlsProbeDialog& dialog) { addRows(dialog.list); });
-    EXPECT_LT(liveAllocations.load() - beforeDialog, kRows);
-}
-
 const COLORREF kFace = GetSysColor(COLOR_BTNFACE);
 const COLORREF kLight = GetSysColor(COLOR_BTNHIGHLIGHT);
 const COLORREF kShadow = GetSysColor(COLOR_BTNSHADOW);
@@ -190,6 +157,80 @@ void ExpectArrow(const WindowPixels& pixels, const RECT& item, bool ascending)
     for (const RECT& area : {above, below, right})
         EXPECT_EQ(pixels.Count(kFace, area), Area(area))
             << "around the arrow, rows " << area.top << ".." << area.bottom;
+}
+
+// Where an item's drawing puts anything but the button face, drawn with the given item state.
+RECT DrawnBox(const ColumnListCtrl& list, int item, UINT state)
+{
+    HWND header = const_cast<ColumnListCtrl&>(list).Header().Handle();
+    const RECT itemRect = HeaderItemRect(header, item);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), itemRect.right, -itemRect.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const MemoryDC dc = MakeMemoryDC(ScreenDC().Get());
+    const OwnedBitmap bitmap(CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const GdiSelection selected(dc.get(), bitmap.get());
+    DRAWITEMSTRUCT draw{ODT_HEADER, 0, static_cast<UINT>(item), ODA_DRAWENTIRE, state, header, dc.get(), itemRect, 0};
+    SendMessageW(list.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    GdiFlush();
+    RECT box{itemRect.right, itemRect.bottom, -1, -1};
+    const auto* pixels = static_cast<const RGBQUAD*>(bits);
+    for (int y = itemRect.top; y < itemRect.bottom; ++y) {
+        for (int x = itemRect.left; x < itemRect.right; ++x) {
+            const RGBQUAD& quad = pixels[y * itemRect.right + x];
+            if (RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue) != kFace)
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                       std::max<LONG>(box.bottom, y)};
+        }
+    }
+    return box;
+}
+
+// Pressed is a bit of the item state, which carries others beside it (focus, hot tracking). The
+// text's box moves 1 right and its top 2 down, so the text, centred in it, moves 1 down.
+TEST(SortHeaderCtrl, APressedItemDrawsItsTextLowerAndToTheRightWhateverElseItsStateHolds)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        const RECT plain = DrawnBox(dialog.list, 1, 0);
+        ASSERT_LT(plain.left, plain.right) << "no text drawn";
+        for (const UINT state :
+             {UINT{ODS_SELECTED}, UINT{ODS_SELECTED | ODS_FOCUS}, UINT{ODS_SELECTED | ODS_HOTLIGHT}, UINT{ODS_FOCUS}}) {
+            const RECT drawn = DrawnBox(dialog.list, 1, state);
+            const int shift = (state & ODS_SELECTED) != 0 ? 1 : 0;
+            EXPECT_EQ(std::pair(drawn.left, drawn.top), std::pair(plain.left + shift, plain.top + shift))
+                << "state " << state;
+        }
+    });
+}
+
+std::vector<int> ColumnWidths(const ColumnListCtrl& list)
+{
+    std::vector<int> widths;
+    for (int column = 0; column < list.ColumnCount(); ++column)
+        widths.push_back(list.GetColumnWidth(column));
+    return widths;
+}
+
+// The widths go to an archive and come back only to a header with as many columns.
+TEST(SortHeaderCtrl, StoresItsColumnWidthsAndRestoresThemOnlyToAsManyColumns)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        ColumnListCtrl& list = dialog.list;
+        const std::vector<int> widths = ColumnWidths(list);
+        Archive stored;
+        list.Header().Serialize(stored);
+        for (int column = 0; column < list.ColumnCount(); ++column)
+            list.SetColumnWidth(column, 33);
+        Archive loading(stored.Bytes());
+        list.Header().Serialize(loading);
+        EXPECT_EQ(ColumnWidths(list), widths);
+
+        Archive twoColumns;
+        StoreHeaderWidths(twoColumns, {5, 6});
+        Archive other(twoColumns.Bytes());
+        list.Header().Serialize(other);
+        EXPECT_EQ(ColumnWidths(list), widths);
+    });
 }
 
 TEST(SortHeaderCtrl, DrawsTheEngravedArrowWhereTheSortColumnEnds)

@@ -40,7 +40,7 @@ protected:
     bool OnInitDialog() override
     {
         Dialog::OnInitDialog();
-        list.Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+        list.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
         EXPECT_TRUE(list.SetColumns(L"이름,120;개수,50;날짜,80"));
         link.SetURL(kProbeUrl);
         return true;

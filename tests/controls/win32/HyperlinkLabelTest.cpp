@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
 
-#include "framework/win32/HelpProgramCursor.h"
+#include "framework/win32/GdiHandles.h"
+#include "framework/win32/HandCursor.h"
 #include "tests/controls/win32/ControlsProbeDialog.h"
 #include "tests/controls/win32/WindowPixels.h"
 #include "tests/support/win32/Pointer.h"
@@ -21,6 +23,22 @@ using testing::RunProbe;
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kDarkBlue = RGB(5, 34, 143);
+
+// Whether two cursors show one picture: the same hotspot and the same mask bits.
+bool SamePicture(HCURSOR first, HCURSOR second)
+{
+    const auto picture = [](HCURSOR cursor) {
+        ICONINFO info{};
+        std::vector<BYTE> bits(4096);
+        if (!GetIconInfo(cursor, &info))
+            return std::vector<BYTE>();
+        const OwnedBitmap mask(info.hbmMask), color(info.hbmColor);
+        bits.resize(static_cast<size_t>(GetBitmapBits(mask.get(), static_cast<LONG>(bits.size()), bits.data())));
+        bits.insert(bits.end(), {static_cast<BYTE>(info.xHotspot), static_cast<BYTE>(info.yHotspot)});
+        return bits;
+    };
+    return picture(first).size() > 2 && picture(first) == picture(second);
+}
 
 // The link colour on the screen: the solid underline shows it in at least a row of pixels.
 COLORREF ShownLinkColor(HWND label)
@@ -52,7 +70,7 @@ TEST(HyperlinkLabel, ShowsBlueUnderlinedInTheDialogsFontThenRedAndTheHandUnderTh
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));
         EXPECT_TRUE(
             SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+        EXPECT_TRUE(SamePicture(GetCursor(), LoadCursorW(nullptr, IDC_HAND)));
 
         MovePointer(label, 3, 3);
         MovePointer(label, client.right - 1, client.bottom - 1);
@@ -71,10 +89,42 @@ TEST(HyperlinkLabel, ShowsBlueUnderlinedInTheDialogsFontThenRedAndTheHandUnderTh
     });
 }
 
-TEST(HyperlinkLabel, AClickOpensTheUrlAndLeavesTheLinkDarkBlue)
+// The tooltip holding the label's tool, among the thread's top-level tooltips.
+HWND TooltipOf(HWND label, TTTOOLINFOW& tool)
+{
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = label;
+    tool.uId = 1001;
+    for (HWND tooltip = nullptr; (tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+        if (GetWindowThreadProcessId(tooltip, nullptr) == GetCurrentThreadId() &&
+            SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
+            return tooltip;
+    }
+    return nullptr;
+}
+
+// One tool over the label, whose empty text never shows a tip.
+TEST(HyperlinkLabel, CarriesASilentTooltip)
+{
+    RunProbe([](ControlsProbeDialog& dialog) {
+        wchar_t text[16] = L"x";
+        TTTOOLINFOW tool{};
+        HWND tooltip = TooltipOf(dialog.link.Handle(), tool);
+        ASSERT_NE(tooltip, nullptr);
+        EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+        tool.lpszText = text;
+        SendMessageW(tooltip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, L"");
+    });
+}
+
+TEST(HyperlinkLabel, AClickOpensTheUrlShownNormallyAndLeavesTheLinkDarkBlue)
 {
     std::vector<std::wstring> opened; // instead of a browser
-    HyperlinkLabel::SetUrlOpener([&](const std::wstring& url) { opened.push_back(url); });
+    HyperlinkLabel::SetUrlOpener([&](const std::wstring& url, int showCommand) {
+        opened.push_back(url);
+        EXPECT_EQ(showCommand, SW_SHOWNORMAL) << "a page opened minimised seems not to open at all";
+    });
     RunProbe([&](ControlsProbeDialog& dialog) {
         HWND label = dialog.link.Handle(); // the template's static lacks SS_NOTIFY; the label adds it
         MovePointer(label, 3, 3);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <new>
+#include <type_traits>
 
 #include "convert/portable/FileConverter.h"
 #include "tests/framework/support/CapturedReports.h"
@@ -162,6 +163,9 @@ private:
     std::function<bool()> interfere_;
 };
 
+static_assert(!std::is_constructible_v<FileConverter, InterferingCodePage>,
+              "a converter outlives a temporary code page");
+
 TEST(ConvertToUtf8, KeepsTheFileWhenConvertingFailsAndTheBackupWhenTheFileVanishes)
 {
     const Bytes original{0xB0, 0xA1, 0xB0}; // the last lead byte is converted after the file is closed
@@ -186,7 +190,8 @@ TEST(ConvertToUtf8, KeepsTheFileWhenConvertingFailsAndTheBackupWhenTheFileVanish
         CapturedReports reports;
         directory.Write(L"a.txt", original);
 
-        EXPECT_FALSE(FileConverter(InterferingCodePage(c.interfere)).ConvertToUtf8(directory.Path(L"a.txt")));
+        const InterferingCodePage codePage(c.interfere);
+        EXPECT_FALSE(FileConverter(codePage).ConvertToUtf8(directory.Path(L"a.txt")));
         EXPECT_EQ(directory.Names(), std::vector{c.left});
         EXPECT_EQ(directory.Read(c.left), original);
         EXPECT_EQ(reports.Paths(), c.reported ? std::vector{directory.Path(L"a.txt")} : std::vector<std::wstring>{});

@@ -44,7 +44,7 @@ protected:
 
 class ProbeDialog : public Dialog {
 public:
-    ProbeDialog() : Dialog(IDD_PROBE, nullptr) {}
+    explicit ProbeDialog(Window* parent = nullptr) : Dialog(IDD_PROBE, parent) {}
 
     std::wstring text = L"처음 글";
     ProbeControl button;
@@ -64,7 +64,6 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         switch (message) {
-        case WM_CREATE:
         case WM_INITDIALOG:
         case WM_DESTROY:
             lifecycle.push_back(message);
@@ -103,7 +102,7 @@ TEST(Dialog, ExchangesTextBothWaysAndBindsControlsOnceForTheirReflectedNotificat
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(shownAtStart, L"처음 글");
     EXPECT_EQ(dialog.text, L"바뀐 글");
-    EXPECT_EQ(dialog.lifecycle, (std::vector<UINT>{WM_CREATE, WM_INITDIALOG, WM_DESTROY}));
+    EXPECT_EQ(dialog.lifecycle, (std::vector<UINT>{WM_INITDIALOG, WM_DESTROY}));
     EXPECT_EQ(dialog.button.presubclassCalls, 1);
     EXPECT_EQ(dialog.button.reflectedClicks, 1);
     EXPECT_EQ(dialog.buttonCommandsSeenByDialog, 0);
@@ -203,39 +202,62 @@ TEST(WaitCursor, NestedWaitsKeepTheWaitCursorUntilTheOutermostEnds)
     EXPECT_EQ(GetCursor(), arrow);
 }
 
-TEST(Application, DialogsAndMessageBoxesWithoutParentBelongToTheMainWindow)
+// The main window opens a dialog without a parent, which opens one of its own: each is bound to
+// its own window while it runs, and each closes in turn, leaving the one below it working.
+TEST(Application, DialogsOpenedFromDialogsBindTheirOwnWindowsAndWithoutParentBelongToTheMainWindow)
 {
     ProbeApplication application;
-    Dialog mainDialog(IDD_PROBE, nullptr);
-    application.SetMainWindow(&mainDialog);
+    ProbeDialog main;
+    ProbeDialog middle;
+    ProbeDialog inner(&middle);
+    application.SetMainWindow(&main);
 
-    HWND ownerOfInner = nullptr;
-    HWND mainWindow = nullptr;
-    bool mainDisabledMeanwhile = false;
+    struct Level {
+        HWND window = nullptr;
+        HWND owner = nullptr;
+        bool bound = false;
+        bool ownerDisabled = false;
+        bool boundAfterInner = false;
+    };
+    Level seen[3];
+    const auto look = [](Level& level, HWND window, const Window& object) {
+        level = {window, GetWindow(window, GW_OWNER), Window::FromHandle(window) == &object,
+                 GetWindow(window, GW_OWNER) != nullptr && !IsWindowEnabled(GetWindow(window, GW_OWNER))};
+    };
     MessageBoxRequest boxRequest{};
     SetMessageBoxHandler([&](const MessageBoxRequest& request) {
         boxRequest = request;
         return IDYES;
     });
 
-    DriveNextModal([&](HWND main) {
-        mainWindow = main;
+    DriveNextModal([&](HWND mainWindow) {
+        look(seen[0], mainWindow, main);
         EXPECT_EQ(ShowMessageBox(L"질문 내용", L"질문", MB_YESNO | MB_ICONQUESTION), IDYES);
-        Dialog inner(IDD_PROBE, nullptr);
-        DriveNextModal([&](HWND innerWindow) {
-            ownerOfInner = GetWindow(innerWindow, GW_OWNER);
-            mainDisabledMeanwhile = !IsWindowEnabled(main);
-            SendMessageW(innerWindow, WM_COMMAND, IDCANCEL, 0);
+        DriveNextModal([&](HWND middleWindow) {
+            look(seen[1], middleWindow, middle);
+            DriveNextModal([&](HWND innerWindow) {
+                look(seen[2], innerWindow, inner);
+                SendMessageW(innerWindow, WM_COMMAND, IDOK, 0);
+            });
+            EXPECT_EQ(inner.DoModal(), IDOK);
+            seen[1].boundAfterInner = Window::FromHandle(middleWindow) == &middle && IsWindowEnabled(middleWindow);
+            SendMessageW(middleWindow, WM_COMMAND, IDCANCEL, 0);
         });
-        inner.DoModal();
-        SendMessageW(main, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(middle.DoModal(), IDCANCEL);
+        seen[0].boundAfterInner = Window::FromHandle(mainWindow) == &main && IsWindowEnabled(mainWindow);
+        SendMessageW(mainWindow, WM_COMMAND, IDCANCEL, 0);
     });
-    mainDialog.DoModal();
+    EXPECT_EQ(main.DoModal(), IDCANCEL);
     SetMessageBoxHandler(nullptr);
 
-    EXPECT_EQ(ownerOfInner, mainWindow);
-    EXPECT_TRUE(mainDisabledMeanwhile);
-    EXPECT_EQ(boxRequest.owner, mainWindow);
+    EXPECT_TRUE(seen[0].bound && seen[1].bound && seen[2].bound);
+    EXPECT_EQ(seen[1].owner, seen[0].window) << "no parent: the main window owns it";
+    EXPECT_EQ(seen[2].owner, seen[1].window);
+    EXPECT_TRUE(seen[1].ownerDisabled && seen[2].ownerDisabled);
+    EXPECT_TRUE(seen[0].boundAfterInner && seen[1].boundAfterInner);
+    for (const ProbeDialog* dialog : {&main, &middle, &inner})
+        EXPECT_EQ(dialog->lifecycle, (std::vector<UINT>{WM_INITDIALOG, WM_DESTROY}));
+    EXPECT_EQ(boxRequest.owner, seen[0].window);
     EXPECT_EQ(boxRequest.caption, L"질문");
 }
 

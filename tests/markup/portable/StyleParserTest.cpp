@@ -36,8 +36,9 @@ TEST_F(ParserTest, LengthsInDevicePixels)
         {L"3ex", 0, false, 48},   {L"-2px", 0, false, 2},
         {L"150%", 16, false, 24}, {L"", 7, false, 7},
         {L"junk", 7, false, 0},   {L"99999999in", 0, false, INT_MAX},
-        {L"3", 0, true, 12},      {L"8", 0, true, 8},
-        {L"3px", 0, true, 3},     {L"3", 0, false, 3}};
+        {L"3", 0, true, 12},      {L"7", 0, true, 36},
+        {L"8", 0, true, 8},       {L"3px", 0, true, 3},
+        {L"3", 0, false, 3}};
     for (const auto& [value, current, sizeKeywords, expected] : cases) {
         EXPECT_EQ(parser.ParseLength(value, current, sizeKeywords), expected) << value;
     }
@@ -49,7 +50,7 @@ TEST_F(ParserTest, ColoursAndTheirFallbacks)
 {
     const std::pair<const wchar_t*, Color> cases[] = {
         {L"#0080ff", 0xFF8000}, {L"#f00", 0x123456},         {L"#ff00zz", 0x000000}, {L"255", 0x0000FF},
-        {L"red ", 0x123456},    {L"nosuchcolour", 0x123456}, {L"", 0x123456}};
+        {L"red ", 0x123456},    {L"nosuchcolour", 0x123456}, {L"", 0x123456},        {L"#ff000012", 0x123456}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(parser.ParseColor(value, 0x123456), expected) << value;
     }

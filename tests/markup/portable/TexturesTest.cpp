@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace fennick {
 namespace {
 
@@ -102,6 +104,57 @@ TEST(Textures, MetalIsReproducibleFromItsSeedAndEveryEffectSurvivesDegenerateSiz
     }
 }
 
+// Rows from the top; with no noise each pixel is exactly the ramp of its row or column.
+TEST(Textures, ShadesRampFromTheirStartWithoutNoise)
+{
+    constexpr int kWidth = 5, kHeight = 4;
+    const PaletteBitmap horizontal = Render(kWidth, kHeight, EffectHShade, 0);
+    const PaletteBitmap vertical = Render(kWidth, kHeight, EffectVShade, 0);
+    const PaletteBitmap diagonal = Render(kWidth, kHeight, EffectDiagShade, 0);
+    for (int y = 0; y < kHeight; ++y) {
+        const int fromBottom = kHeight - 1 - y;
+        for (int x = 0; x < kWidth; ++x) {
+            EXPECT_EQ(horizontal.PixelAt(x, y), fromBottom * 255 / kHeight) << x << "," << y;
+            EXPECT_EQ(vertical.PixelAt(x, y), 255 * (kWidth - x) / kWidth) << x << "," << y;
+            EXPECT_EQ(diagonal.PixelAt(x, y), fromBottom * 127 / kHeight + 127 * (kWidth - x) / kWidth)
+                << x << "," << y;
+        }
+    }
+}
+
+// A streak runs from its start down to the left; its reflection through (width / 2, start row)
+// runs up to the right, as far as the area lets each run.
+TEST(Textures, MetalStreaksAndTheirReflectionsRunToTheAreasEdges)
+{
+    using Pixels = std::vector<std::pair<int, int>>;
+    const struct {
+        int x, y, length;
+        Pixels painted;
+    } cases[] = {
+        {8, 5, 6, {{2, 5}, {3, 4}, {4, 3}, {4, 9}, {5, 2}, {5, 8}, {6, 1}, {6, 7}, {7, 6}, {8, 5}}},
+        {1, 5, 6, {{1, 5}, {9, 5}}},
+        {4, 2, 2, {{4, 2}, {3, 3}, {6, 2}, {7, 1}}},
+        {4, 2, 0, {}},
+    };
+    for (const auto& c : cases) {
+        PaletteBitmap bitmap;
+        ASSERT_TRUE(bitmap.Create(10, 10, 8));
+        bitmap.Fill(0);
+        PaintMetalStreak(bitmap, c.x, c.y, c.length, 9);
+        Pixels painted;
+        for (int x = 0; x < 10; ++x) {
+            for (int y = 0; y < 10; ++y) {
+                if (bitmap.PixelAt(x, y) == 9) {
+                    painted.emplace_back(x, y);
+                }
+            }
+        }
+        Pixels expected = c.painted;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(painted, expected) << "streak from " << c.x << "," << c.y << ", length " << c.length;
+    }
+}
+
 TEST(GradientBands, NarrowExtentsShareBandsAndStillCoverEveryPixelOnce)
 {
     for (const int extent : {1, 63, 64, 65, 2000000000}) {
@@ -115,6 +168,7 @@ TEST(GradientBands, NarrowExtentsShareBandsAndStillCoverEveryPixelOnce)
         EXPECT_EQ(next, -5 + extent) << "no overflow";
     }
     EXPECT_TRUE(GradientBands(0, 0, 0, 0xFFFFFF).empty());
+    EXPECT_EQ(GradientBands(0, 128, Rgb(255, 0, 64), Rgb(0, 255, 64)).front().color, Rgb(255, 0, 64));
     const GradientBand mixed = GradientBands(0, 128, Rgb(255, 0, 64), Rgb(0, 255, 64))[32];
     EXPECT_EQ(mixed.color, Rgb(127, 127, 64)) << "channels run independently";
     EXPECT_EQ(GradientFills(Effect3VGradient, {10, 20, 21, 27}, 1, 2, 3),

@@ -240,6 +240,10 @@ TEST_F(Images, IconsAtTheirOwnSizeAreCopiedAndAtOthersScaledWithoutMixingColours
     const OwnedIcon icon = MakeIcon(16, 16, Checker, Opaque);
     const OwnedIcon scaled(DrawManager::ScaleIcon(icon.get(), 32, 32));
     EXPECT_EQ(DrawManager::GetIconSize(scaled.get()).cy, 32);
+    for (const auto& [width, height] : {std::pair{15, 15}, {17, 9}}) { // odd: not twice the hotspot
+        const SIZE size = DrawManager::GetIconSize(MakeIcon(width, height, Checker, Opaque).get());
+        EXPECT_EQ((std::pair<int, int>(size.cx, size.cy)), std::pair(width, height));
+    }
     for (const int size : {16, 32, 10}) {
         canvas.Clear(Green);
         manager.DrawIconImage(canvas.DC(), 0, 0, size, size, icon.get(), 0, false, 0, 0, 0, 0, Black);

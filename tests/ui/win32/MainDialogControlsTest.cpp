@@ -90,7 +90,7 @@ struct CapturedLinks {
     std::vector<std::wstring> opened;
     CapturedLinks()
     {
-        HyperlinkLabel::SetUrlOpener([this](const std::wstring& url) { opened.push_back(url); });
+        HyperlinkLabel::SetUrlOpener([this](const std::wstring& url, int) { opened.push_back(url); });
     }
     ~CapturedLinks() { HyperlinkLabel::SetUrlOpener(nullptr); }
 };

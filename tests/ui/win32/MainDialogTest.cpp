@@ -90,6 +90,33 @@ TEST(MainDialog, OpensAcceptingDropsAndItsControlsFollowTheWindowAndComeBackToTh
     EXPECT_TRUE(SameRects(afterMinimising, original));
 }
 
+// While minimised the window paints its icon, after asking for the icon's background; otherwise
+// the dialog paints as usual and asks for none.
+TEST(MainDialog, PaintsItsIconWhileMinimised)
+{
+    static int iconBackgrounds = 0;
+    static WNDPROC below = nullptr;
+    std::vector<int> counted;
+    RunMainDialog([&](HWND window) {
+        below = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            window, GWLP_WNDPROC,
+            reinterpret_cast<LONG_PTR>(+[](HWND target, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+                iconBackgrounds += message == WM_ICONERASEBKGND;
+                return CallWindowProcW(below, target, message, wParam, lParam);
+            })));
+        for (const WPARAM command : {SC_MINIMIZE, SC_RESTORE}) {
+            SendMessageW(window, WM_SYSCOMMAND, command, 0);
+            PumpMessages();
+            iconBackgrounds = 0;
+            // Sent, not invalidated: a minimised window has no client area left to invalidate.
+            SendMessageW(window, WM_PAINT, 0, 0);
+            counted.push_back(iconBackgrounds);
+        }
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(below));
+    });
+    EXPECT_EQ(counted, (std::vector<int>{1, 0}));
+}
+
 TEST(MainDialog, SystemMenuEntryOpensTheAboutBoxEachTime)
 {
     UINT entryId = 0;

@@ -1,0 +1,26 @@
+#include "framework/portable/AsciiText.h"
+
+#include <algorithm>
+
+namespace fennick {
+
+std::wstring LowerAscii(std::wstring_view text)
+{
+    std::wstring lower(text.size(), L'\0');
+    std::ranges::transform(text, lower.begin(), ToLowerAscii);
+    return lower;
+}
+
+std::wstring UpperAscii(std::wstring_view text)
+{
+    std::wstring upper(text.size(), L'\0');
+    std::ranges::transform(text, upper.begin(), ToUpperAscii);
+    return upper;
+}
+
+bool EqualsIgnoringAsciiCase(std::wstring_view first, std::wstring_view second)
+{
+    return std::ranges::equal(first, second, {}, ToLowerAscii, ToLowerAscii);
+}
+
+} // namespace fennick
