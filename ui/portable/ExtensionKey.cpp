@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
+#include "ui/portable/AsciiCase.h"
+
 namespace fennick {
 
 namespace {
-
-wchar_t FoldAsciiCase(wchar_t unit)
-{
-    return unit >= L'A' && unit <= L'Z' ? static_cast<wchar_t>(unit - L'A' + L'a') : unit;
-}
 
 bool EqualIgnoringAsciiCase(std::wstring_view left, std::wstring_view right)
 {
