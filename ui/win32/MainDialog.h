@@ -11,6 +11,7 @@
 
 #include "controls/win32/ColumnListCtrl.h"
 #include "controls/win32/HyperlinkLabel.h"
+#include "convert/portable/FileOutcome.h"
 #include "framework/win32/Control.h"
 #include "framework/win32/Dialog.h"
 #include "framework/portable/ErrorReport.h"
@@ -74,7 +75,7 @@ private:
     void OnRemoveHeader();
     void OnInsertHeader();
     void OnClearResults();
-    void RunHeaderOperation(bool (FileConverter::*operation)(const std::wstring&) const,
+    void RunHeaderOperation(FileOutcome (FileConverter::*operation)(const std::wstring&) const,
                             std::wstring (*summary)(int successes));
 
     HyperlinkLabel homePageLink_;

@@ -19,8 +19,9 @@ void MainDialog::OnConvert()
     WaitCursor wait;
     FileConverter converter;
     converter.SetBackupFlag(answer == IDYES);
-    RunOnTickedRows(fileList_, FinishedRows::Skip,
-                    [&converter](const std::wstring& path) { return converter.ConvertToUtf8(path); });
+    RunOnTickedRows(fileList_, FinishedRows::Skip, [&converter](const std::wstring& path) {
+        return static_cast<bool>(converter.ConvertToUtf8(path));
+    });
     ShowMessageBox(std::wstring(ConversionSummary), std::wstring(ConversionSummaryCaption), MB_OK | MB_ICONINFORMATION);
 }
 
@@ -34,13 +35,14 @@ void MainDialog::OnInsertHeader()
     RunHeaderOperation(&FileConverter::InsertUtf8Header, &InsertedHeaderSummary);
 }
 
-void MainDialog::RunHeaderOperation(bool (FileConverter::*operation)(const std::wstring&) const,
+void MainDialog::RunHeaderOperation(FileOutcome (FileConverter::*operation)(const std::wstring&) const,
                                     std::wstring (*summary)(int successes))
 {
     WaitCursor wait;
     const FileConverter converter;
-    const int successes = RunOnTickedRows(fileList_, FinishedRows::Redo,
-                                          [&](const std::wstring& path) { return (converter.*operation)(path); });
+    const int successes = RunOnTickedRows(fileList_, FinishedRows::Redo, [&](const std::wstring& path) {
+        return static_cast<bool>((converter.*operation)(path));
+    });
     ShowMessageBox(summary(successes), std::wstring(HeaderSummaryCaption), MB_OK | MB_ICONINFORMATION);
 }
 
