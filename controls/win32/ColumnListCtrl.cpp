@@ -164,6 +164,8 @@ bool ColumnListCtrl::CompareRows(const RowData& first, const RowData& second) co
 
 void ColumnListCtrl::OnColumnClick(const NMLISTVIEW& notification)
 {
+    if (locked_)
+        return;
     WaitCursor wait; // a hundred thousand rows take a moment
     const int column = notification.iSubItem;
     SortByColumn(column, column == sortColumn_ ? !ascending_ : true);
@@ -210,6 +212,8 @@ int ColumnListCtrl::FindRow(const LVFINDINFOW& find, int start) const
 
 void ColumnListCtrl::OnClick(const NMITEMACTIVATE& click)
 {
+    if (locked_)
+        return;
     LVHITTESTINFO hit{};
     hit.pt = click.ptAction;
     // Not LVM_HITTEST: with full-row selection it reports the whole row as the check box.
@@ -220,7 +224,7 @@ void ColumnListCtrl::OnClick(const NMITEMACTIVATE& click)
 
 void ColumnListCtrl::OnKeyDown(const NMLVKEYDOWN& key)
 {
-    if (key.wVKey != VK_SPACE)
+    if (key.wVKey != VK_SPACE || locked_)
         return;
     if (const int focused = FocusedRow(); focused >= 0)
         SetCheck(focused, !GetCheck(focused));
