@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/ui/portable/MemoryFileList.h"
@@ -39,7 +40,7 @@ TEST(FileListRulesTest, TickingAnExtensionTicksAllItsAsciiCasesAndLeavesOtherRow
     EXPECT_EQ(list.checkChanges, 6); // rows already in the wanted state are not touched
 }
 
-TEST(BatchRunTest, ConversionTakesTickedRowsWithoutResultInListOrder)
+TEST(BatchRunTest, RunsTakeTickedRowsInListOrderAndConversionSkipsThoseWithAResult)
 {
     MemoryFileList list = ListOf({L"f", L"e", L"d", L"c", L"b", L"a"}); // as sorted by a header click
     for (const int row : {0, 1, 3, 4, 5})
@@ -47,16 +48,15 @@ TEST(BatchRunTest, ConversionTakesTickedRowsWithoutResultInListOrder)
     list.rows[1].texts[ResultColumn] = L"실패";
     list.rows[2].texts[ResultColumn] = L"성공"; // unticked
 
-    std::vector<std::wstring> processed;
-    RunOnTickedRows(list, FinishedRows::Skip, [&](const std::wstring& path) {
-        processed.push_back(path);
-        return path != L"c";
-    });
-    EXPECT_EQ(processed, (std::vector<std::wstring>{L"f", L"c", L"b", L"a"}));
-    std::vector<std::wstring> results;
-    for (const auto& row : list.rows)
-        results.push_back(row.texts[ResultColumn]);
-    EXPECT_EQ(results, (std::vector<std::wstring>{L"성공", L"실패", L"성공", L"실패", L"성공", L"성공"}));
+    const auto taken = [&](FinishedRows finishedRows) {
+        std::vector<std::pair<int, std::wstring>> rows;
+        for (const RunItem& item : RowsToRun(list, finishedRows))
+            rows.emplace_back(item.row, item.path);
+        return rows;
+    };
+    using Rows = std::vector<std::pair<int, std::wstring>>;
+    EXPECT_EQ(taken(FinishedRows::Skip), (Rows{{0, L"f"}, {3, L"c"}, {4, L"b"}, {5, L"a"}}));
+    EXPECT_EQ(taken(FinishedRows::Redo), (Rows{{0, L"f"}, {1, L"e"}, {3, L"c"}, {4, L"b"}, {5, L"a"}}));
 }
 
 } // namespace

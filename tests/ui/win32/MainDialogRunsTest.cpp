@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <algorithm>
+#include <cwchar>
+#include <filesystem>
+#include <iterator>
+#include <optional>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "resources/resource.h"
+#include "tests/support/win32/ModalDriver.h"
 #include "tests/ui/win32/MainDialogDriving.h"
 #include "tests/ui/win32/WindowProbe.h"
 
@@ -16,12 +25,14 @@ using testing::ChildText;
 using testing::ColumnTexts;
 using testing::DropPaths;
 using testing::Press;
+using testing::PressToRun;
 using testing::ReadBytes;
 using testing::RunMainDialog;
 using testing::ScratchFolder;
 using testing::ScriptedBoxes;
 using testing::Ticks;
 using Texts = std::vector<std::wstring>;
+using TickStates = std::vector<bool>;
 
 // "가나" in the ANSI code page 949, and as UTF-8 after the mark.
 const std::string kAnsi = "A\xB0\xA1\xB3\xAA\r\n";
@@ -29,12 +40,17 @@ const std::string kConverted = "\xEF\xBB\xBF"
                                "A\xEA\xB0\x80\xEB\x82\x98\r\n";
 const std::string kMark = "\xEF\xBB\xBF";
 
-constexpr wchar_t kConversionSummary[] =
+const std::wstring kConversionSummary =
     L"변환작업을 완료하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 직접 수정해주셔야 합니다.";
 
 HWND FileList(HWND window)
 {
     return GetDlgItem(window, IDC_FILE_LIST);
+}
+
+HWND ExtensionList(HWND window)
+{
+    return GetDlgItem(window, IDC_EXTENSION_LIST);
 }
 
 void TickAllRows(HWND window)
@@ -61,7 +77,7 @@ TEST(MainDialogRuns, ConvertingWithBackupsGoesOnPastFilesThatFail)
         for (int row = 0; row < 4; ++row)
             testing::ClickCheckBox(FileList(window), row);
         DeleteFileW(vanished.c_str());
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         results = ColumnTexts(FileList(window), 1);
         ticks = Ticks(FileList(window));
         status = ChildText(window, IDC_STATUS_LINE);
@@ -92,21 +108,21 @@ TEST(MainDialogRuns, ConvertingWhenCancelledOrAgainLeavesFilesAloneUntilTheResul
     std::string afterCancelling, afterSkippedRun;
     Texts resultsAfterCancelling, resultsAfterClearing;
     RunMainDialog([&](HWND window) {
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         DropPaths(window, {file});
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         EXPECT_TRUE(boxes.Shown().empty()) << "nothing ticked, nothing asked";
         TickAllRows(window);
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         afterCancelling = ReadBytes(file);
         resultsAfterCancelling = ColumnTexts(FileList(window), 1);
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         scratch.Write(L"a.txt", kAnsi);
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         afterSkippedRun = ReadBytes(file);
         Press(window, IDC_CLEAR_RESULTS);
         resultsAfterClearing = ColumnTexts(FileList(window), 1);
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
     });
 
     EXPECT_EQ(boxes.Shown().size(), 7u) << "each run asks and sums up, even with nothing to do";
@@ -129,14 +145,14 @@ TEST(MainDialogRuns, HeaderRunsCountTheirSuccessesAndRedoFinishedRows)
     std::string markedAfterInsert, plainAfterInsert;
     RunMainDialog([&](HWND window) {
         DropPaths(window, {marked, plain, vanished});
-        Press(window, IDC_REMOVE_HEADER); // nothing ticked yet
+        PressToRun(window, IDC_REMOVE_HEADER); // nothing ticked yet
         TickAllRows(window);
         DeleteFileW(vanished.c_str());
-        Press(window, IDC_INSERT_HEADER);
+        PressToRun(window, IDC_INSERT_HEADER);
         afterInsert = ColumnTexts(FileList(window), 1);
         markedAfterInsert = ReadBytes(marked);
         plainAfterInsert = ReadBytes(plain);
-        Press(window, IDC_REMOVE_HEADER);
+        PressToRun(window, IDC_REMOVE_HEADER);
         afterRemove = ColumnTexts(FileList(window), 1);
     });
 
@@ -151,6 +167,247 @@ TEST(MainDialogRuns, HeaderRunsCountTheirSuccessesAndRedoFinishedRows)
     EXPECT_EQ(afterRemove, (Texts{L"성공", L"성공", L"실패"}));
     EXPECT_EQ(ReadBytes(marked), "abc");
     EXPECT_EQ(ReadBytes(plain), "abc");
+}
+
+std::vector<std::wstring> WriteNumberedFiles(const ScratchFolder& scratch, int count, const std::string& bytes)
+{
+    std::vector<std::wstring> paths;
+    for (int index = 0; index < count; ++index) {
+        wchar_t name[16];
+        swprintf(name, 16, L"문서%03d.txt", index);
+        paths.push_back(scratch.Write(name, bytes));
+    }
+    return paths;
+}
+
+int CountResults(const Texts& results)
+{
+    return static_cast<int>(std::count_if(results.begin(), results.end(), [](const auto& r) { return !r.empty(); }));
+}
+
+int CountEntries(const ScratchFolder& scratch)
+{
+    const std::filesystem::directory_iterator entries(scratch.PathOf(L""));
+    return static_cast<int>(std::distance(begin(entries), end(entries)));
+}
+
+// The window answers and shows its progress while files are converted; whatever would change
+// the rows waits for the end or is refused, and the run converts every file.
+TEST(MainDialogRuns, ALongRunStaysAliveAndNothingDisturbsIt)
+{
+    constexpr int kFiles = 400;
+    ScratchFolder scratch;
+    const std::vector<std::wstring> files = WriteNumberedFiles(scratch, kFiles, kAnsi);
+    const std::wstring late = scratch.Write(L"late\\dropped.txt", kAnsi);
+    ScriptedBoxes boxes({IDNO, IDOK});
+    std::set<std::wstring> progress;
+    bool sawRowsFilling = false, commandsEnabled = true;
+    HCURSOR cursor = nullptr;
+    std::wstring firstPath, firstResult, finalStatus;
+    int rowsDuringRun = 0;
+    TickStates ticksDuringRun;
+    Texts paths;
+    std::chrono::milliseconds longestAnswer{0};
+    int answers = 0;
+    RunMainDialog([&](HWND window) {
+        DropPaths(window, files);
+        testing::ClickCheckBox(ExtensionList(window), 0);
+        std::optional<testing::AnswerTimes> answerTimes;
+        Press(window, IDC_CONVERT);
+        testing::WaitForRunEnd(window, [&] {
+            progress.insert(ChildText(window, IDC_STATUS_LINE));
+            if (answerTimes)
+                return;
+            const int filled = CountResults(ColumnTexts(FileList(window), 1));
+            if (filled == 0)
+                return;
+            sawRowsFilling = filled < kFiles;
+            // Done and waiting rows both in sight, for the picture.
+            SendMessageW(FileList(window), LVM_ENSUREVISIBLE, std::min(filled + 15, kFiles - 1), FALSE);
+            SendMessageW(FileList(window), LVM_ENSUREVISIBLE, std::max(filled - 3, 0), FALSE);
+            testing::SaveScreenshot(window, L"main-window-run");
+            DropPaths(window, {late});
+            for (const int id : {IDC_CONVERT, IDC_INSERT_HEADER, IDC_REMOVE_HEADER, IDC_CLEAR_LIST, IDC_APPLY_EXCLUSION,
+                                 IDC_CLEAR_RESULTS}) {
+                commandsEnabled = commandsEnabled && IsWindowEnabled(GetDlgItem(window, id));
+                SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+            }
+            testing::ClickHeader(FileList(window), 0);
+            testing::ClickHeader(FileList(window), 0);
+            testing::ClickCheckBox(FileList(window), 5);
+            testing::ClickCheckBox(ExtensionList(window), 0);
+            SendMessageW(FileList(window), WM_SETCURSOR, reinterpret_cast<WPARAM>(FileList(window)),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            cursor = GetCursor();
+            rowsDuringRun = static_cast<int>(ColumnTexts(FileList(window), 0).size());
+            firstPath = ColumnTexts(FileList(window), 0).at(0);
+            firstResult = ColumnTexts(FileList(window), 1).at(0);
+            ticksDuringRun = {Ticks(FileList(window)).at(5), Ticks(ExtensionList(window)).at(0)};
+            // From here on the test only watches the status line.
+            answerTimes.emplace(window);
+        });
+        if (answerTimes) {
+            answerTimes->Stop();
+            longestAnswer = answerTimes->Longest();
+            answers = answerTimes->Answers();
+        }
+        paths = ColumnTexts(FileList(window), 0);
+        finalStatus = ChildText(window, IDC_STATUS_LINE);
+    });
+
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[1].text, kConversionSummary);
+    EXPECT_TRUE(sawRowsFilling);
+    EXPECT_FALSE(commandsEnabled);
+    EXPECT_EQ(cursor, LoadCursorW(nullptr, IDC_WAIT));
+    EXPECT_EQ(rowsDuringRun, kFiles);
+    EXPECT_EQ(firstPath, files[0]);
+    EXPECT_EQ(firstResult, L"성공");
+    EXPECT_EQ(ticksDuringRun, (TickStates{true, true}));
+    for (const std::wstring& file : files)
+        ASSERT_EQ(ReadBytes(file), kConverted);
+    Texts expectedPaths = files;
+    expectedPaths.push_back(late);
+    EXPECT_EQ(paths, expectedPaths) << "the drop is taken after the run";
+    EXPECT_EQ(finalStatus, L"등록된 파일 : 401 개, 선택된 파일 : 0 개");
+
+    // Progress counts up, and says when a drop waits.
+    const std::wregex progressText(
+        L"변환 중 : \\d+ / 400 개 처리, 실패 0 개( · 끌어다 놓은 항목은 작업이 끝나면 추가합니다)?");
+    progress.erase(finalStatus);
+    EXPECT_GE(progress.size(), 2u);
+    EXPECT_TRUE(std::ranges::all_of(progress, [&](const auto& text) { return std::regex_match(text, progressText); }))
+        << ::testing::PrintToString(std::vector(progress.begin(), progress.end()));
+    EXPECT_TRUE(std::ranges::any_of(progress, [](const auto& text) { return text.ends_with(L"추가합니다"); }));
+    EXPECT_GE(answers, 3);
+    // A window busy with the files would not answer for the whole run; the benchmark measures
+    // how close it stays to a tenth of a second on a quiet machine.
+    EXPECT_LT(longestAnswer.count(), 250) << "ms without an answer";
+}
+
+// Escape, the close box, Enter and "종료" ask first; stopping finishes the file in hand and
+// leaves the rest for a second run.
+TEST(MainDialogRuns, StoppingARunFinishesTheFileInHandAndASecondRunGoesOn)
+{
+    constexpr int kFiles = 300;
+    ScratchFolder scratch;
+    const std::vector<std::wstring> files = WriteNumberedFiles(scratch, kFiles, kAnsi);
+    ScriptedBoxes boxes({IDNO, IDNO, IDNO, IDNO, IDYES, IDOK, IDYES, IDOK});
+    Texts stoppedResults, finalResults;
+    std::vector<std::string> stoppedFiles;
+    int entriesAfterStop = 0;
+    std::wstring statusAfterStop;
+    RunMainDialog([&](HWND window) {
+        DropPaths(window, files);
+        testing::ClickCheckBox(ExtensionList(window), 0);
+        Press(window, IDC_CONVERT);
+        bool asked = false;
+        testing::WaitForRunEnd(window, [&] {
+            if (asked || CountResults(ColumnTexts(FileList(window), 1)) == 0)
+                return;
+            asked = true;
+            SendMessageW(window, WM_COMMAND, IDCANCEL, 0); // Escape
+            SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            testing::PumpMessages();
+            SendMessageW(window, WM_COMMAND, IDOK, 0); // Enter
+            Press(window, IDC_EXIT);
+        });
+        stoppedResults = ColumnTexts(FileList(window), 1);
+        for (const std::wstring& file : files)
+            stoppedFiles.push_back(ReadBytes(file));
+        entriesAfterStop = CountEntries(scratch);
+        statusAfterStop = ChildText(window, IDC_STATUS_LINE);
+        PressToRun(window, IDC_CONVERT);
+        finalResults = ColumnTexts(FileList(window), 1);
+    });
+
+    const int done = CountResults(stoppedResults);
+    ASSERT_GT(done, 0);
+    ASSERT_LT(done, kFiles);
+    ASSERT_EQ(boxes.Shown().size(), 8u);
+    for (int question = 1; question <= 4; ++question)
+        EXPECT_EQ(boxes.Shown()[question].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(boxes.Shown()[5].caption, L"변환중지 알림");
+    EXPECT_EQ(boxes.Shown()[5].text, L"변환작업을 중지하였습니다. 중지하기 전에 " + std::to_wstring(done) +
+                                         L" 개의 파일을 처리하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 "
+                                         L"직접 수정해주셔야 합니다.");
+    EXPECT_EQ(boxes.Shown()[7].text, kConversionSummary);
+    EXPECT_EQ(statusAfterStop, L"등록된 파일 : 300 개, 선택된 파일 : 300 개");
+    EXPECT_EQ(entriesAfterStop, kFiles) << "no temporary file is left";
+    for (int row = 0; row < kFiles; ++row) {
+        SCOPED_TRACE(row);
+        const bool before = row < done;
+        EXPECT_EQ(stoppedResults[row], before ? L"성공" : L"");
+        EXPECT_EQ(stoppedFiles[row], before ? kConverted : kAnsi);
+        EXPECT_EQ(finalResults[row], L"성공");
+        EXPECT_EQ(ReadBytes(files[row]), kConverted);
+        // Only the second run, which asked for backups, did the rest.
+        EXPECT_EQ(testing::Exists(files[row] + L".bak"), !before);
+    }
+}
+
+// Text in UTF-16 or UTF-32, and anything holding a NUL byte, is no ANSI text: conversion leaves
+// it alone without asking, and adding the mark never puts one before a UTF-16 or UTF-32 mark.
+TEST(MainDialogRuns, WhatIsNotAnsiTextIsLeftAloneAndCounted)
+{
+    const std::string lateNul = [] {
+        std::string text;
+        while (text.size() < 600 * 1024) // past the first pieces that a file is read in
+            text += "\xB0\xA1";
+        return text + '\0';
+    }();
+    const struct {
+        const wchar_t* name;
+        std::string bytes;
+        bool converted;
+        bool marked;
+    } cases[] = {
+        {L"utf16le.txt",
+         std::string("\xFF\xFE"
+                     "A\0\n\0",
+                     6),
+         false, false},
+        {L"utf16be.txt", std::string("\xFE\xFF\0A", 4), false, false},
+        {L"utf32le.txt", std::string("\xFF\xFE\0\0A\0\0\0", 8), false, false},
+        {L"utf32be.txt", std::string("\0\0\xFE\xFF\0\0\0A", 8), false, false},
+        {L"binary.txt", std::string("A\0\xB0\xA1", 4), false, true},
+        {L"late-binary.txt", lateNul, false, true},
+        {L"ansi.txt", kAnsi, true, true},
+    };
+    ScratchFolder scratch;
+    Texts dropped;
+    for (const auto& c : cases)
+        dropped.push_back(scratch.Write(c.name, c.bytes));
+    ScriptedBoxes boxes({IDYES, IDOK, IDOK});
+    Texts afterConvert, afterInsert;
+    std::vector<std::string> convertedBytes;
+    RunMainDialog([&](HWND window) {
+        DropPaths(window, dropped);
+        testing::ClickCheckBox(ExtensionList(window), 0);
+        PressToRun(window, IDC_CONVERT);
+        afterConvert = ColumnTexts(FileList(window), 1);
+        for (const std::wstring& path : dropped)
+            convertedBytes.push_back(ReadBytes(path));
+        PressToRun(window, IDC_INSERT_HEADER);
+        afterInsert = ColumnTexts(FileList(window), 1);
+    });
+
+    ASSERT_EQ(boxes.Shown().size(), 3u) << "no box for any one file";
+    const std::wstring leftAlone = L"\n\nANSI 텍스트가 아닌 파일 ";
+    const std::wstring kinds = L" 개(UTF-16, UTF-32 또는 이진 파일)는 그대로 두었습니다.";
+    EXPECT_EQ(boxes.Shown()[1].text, kConversionSummary + leftAlone + L"6" + kinds);
+    EXPECT_EQ(boxes.Shown()[2].text, L"총 3 개의 파일에 대해서 BOM 을 추가하였습니다." + leftAlone + L"4" + kinds);
+    for (size_t row = 0; row < std::size(cases); ++row) {
+        const auto& c = cases[row];
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(c.name)));
+        const std::string expected = c.converted ? kConverted : c.bytes;
+        EXPECT_EQ(afterConvert[row], c.converted ? L"성공" : L"실패");
+        EXPECT_EQ(convertedBytes[row], expected);
+        EXPECT_EQ(testing::Exists(dropped[row] + L".bak"), c.converted);
+        EXPECT_EQ(afterInsert[row], c.marked ? L"성공" : L"실패");
+        EXPECT_EQ(ReadBytes(dropped[row]), c.marked && !c.converted ? kMark + c.bytes : expected);
+    }
 }
 
 } // namespace
