@@ -141,7 +141,6 @@ void MainDialog::AskToStopRun()
     if (run_->work.StopAsked())
         return;
     run_->work.Pause();
-    taskbar_->Hold();
     const bool stop =
         ShowMessageBox(std::wstring(StopQuestion), std::wstring(QuestionCaption), MB_YESNO | MB_ICONQUESTION) == IDYES;
     if (run_ == nullptr)

@@ -32,12 +32,6 @@ void TaskbarProgress::Show(int done, int total)
     taskbar_->SetProgressValue(window_, static_cast<ULONGLONG>(done), static_cast<ULONGLONG>(total));
 }
 
-void TaskbarProgress::Hold()
-{
-    if (taskbar_ != nullptr)
-        taskbar_->SetProgressState(window_, TBPF_PAUSED);
-}
-
 void TaskbarProgress::Clear()
 {
     if (taskbar_ != nullptr)

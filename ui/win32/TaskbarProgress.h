@@ -15,8 +15,6 @@ public:
     ~TaskbarProgress();
 
     void Show(int done, int total);
-    // Shows the progress as held, until the next Show.
-    void Hold();
     void Clear();
 
 private:
