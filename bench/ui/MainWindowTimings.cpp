@@ -1,7 +1,8 @@
 // Times the main window's own work on large collections under Wine: the folder walk, rebuilding
-// the lists, ticking by extension, sorting by a header click and a conversion run.
+// the lists, ticking by extension, sorting by a header click and conversion runs, with and
+// without flushing each file to the disk, and how long the window takes to answer meanwhile.
 //
-// main_window_timings <folder of many small files> <folder of files to convert>
+// main_window_timings <folder of many small files> <folder to convert> <copy of it, converted unflushed>
 
 #include <windows.h>
 #include <commctrl.h>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/portable/ReplacementFile.h"
 #include "framework/win32/MessageBox.h"
 #include "resources/resource.h"
 #include "tests/ui/win32/MainDialogDriving.h"
@@ -41,15 +43,23 @@ void Press(HWND window, int button)
     SendMessageW(GetDlgItem(window, button), BM_CLICK, 0, 0);
 }
 
-void ClickHeaderItem(HWND list, int item)
+// Converts every file of the folder through the window, timing the run and the window's answers.
+void TimeAConversion(HWND window, const std::wstring& folder, const char* title)
 {
-    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-    RECT bounds{};
-    SendMessageW(header, HDM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds));
-    testing::ClickAt(header, (bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    Press(window, IDC_CLEAR_LIST);
+    testing::DropPaths(window, {folder});
+    testing::ClickCheckBox(GetDlgItem(window, IDC_EXTENSION_LIST), 0);
+    const int rows = RowCount(window, IDC_FILE_LIST);
+    testing::AnswerTimes answers(window);
+    const double convert =
+        MillisecondsOf(window, [&] { testing::PressToRun(window, IDC_CONVERT, std::chrono::hours(1)); });
+    answers.Stop();
+    std::printf("converting %d ticked files%s: %.0f ms, %.0f files/s; the window answered within %lld ms\n", rows,
+                title, convert, rows / (convert / 1000.0), static_cast<long long>(answers.Longest().count()));
 }
 
-void TimeTheWindow(HWND window, const std::wstring& tree, const std::wstring& toConvert)
+void TimeTheWindow(HWND window, const std::wstring& tree, const std::wstring& toConvert,
+                   const std::wstring& toConvertUnflushed)
 {
     HWND files = GetDlgItem(window, IDC_FILE_LIST);
     const double drop = MillisecondsOf(window, [&] { testing::DropPaths(window, {tree}); });
@@ -59,15 +69,13 @@ void TimeTheWindow(HWND window, const std::wstring& tree, const std::wstring& to
     const double tick =
         MillisecondsOf(window, [&] { testing::ClickCheckBox(GetDlgItem(window, IDC_EXTENSION_LIST), 0); });
     std::printf("ticking one extension by its row: %.0f ms\n", tick);
-    const double sort = MillisecondsOf(window, [&] { ClickHeaderItem(files, 0); });
+    const double sort = MillisecondsOf(window, [&] { testing::ClickHeader(files, 0); });
     std::printf("sorting the file list by a header click: %.0f ms\n", sort);
 
-    Press(window, IDC_CLEAR_LIST);
-    testing::DropPaths(window, {toConvert});
-    testing::ClickCheckBox(GetDlgItem(window, IDC_EXTENSION_LIST), 0);
-    const int rows = RowCount(window, IDC_FILE_LIST);
-    const double convert = MillisecondsOf(window, [&] { Press(window, IDC_CONVERT); });
-    std::printf("converting %d ticked files: %.0f ms, %.0f files/s\n", rows, convert, rows / (convert / 1000.0));
+    ReplacementFile::SetFlushingBeforeReplacing(false);
+    TimeAConversion(window, toConvertUnflushed, " without flushing");
+    ReplacementFile::SetFlushingBeforeReplacing(true);
+    TimeAConversion(window, toConvert, ", each flushed to the disk");
 }
 
 } // namespace
@@ -76,11 +84,11 @@ int main()
 {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (count != 3) {
-        std::fprintf(stderr, "usage: main_window_timings <tree> <folder to convert>\n");
+    if (count != 4) {
+        std::fprintf(stderr, "usage: main_window_timings <tree> <folder to convert> <copy of it>\n");
         return 2;
     }
-    const std::wstring tree = arguments[1], toConvert = arguments[2];
+    const std::wstring tree = arguments[1], toConvert = arguments[2], toConvertUnflushed = arguments[3];
     LocalFree(arguments);
 
     CollectedPaths walked;
@@ -93,7 +101,7 @@ int main()
                : (request.type & MB_TYPEMASK) == MB_YESNO     ? IDYES
                                                               : IDOK;
     });
-    testing::RunMainDialog([&](HWND window) { TimeTheWindow(window, tree, toConvert); });
+    testing::RunMainDialog([&](HWND window) { TimeTheWindow(window, tree, toConvert, toConvertUnflushed); });
     std::fflush(stdout);
     return 0;
 }

@@ -205,6 +205,8 @@ void ColumnListCtrl::SetCheck(int row, bool checked)
 
 void ColumnListCtrl::OnColumnClick(const NMLISTVIEW& notification)
 {
+    if (locked_)
+        return;
     WaitCursor wait; // a hundred thousand rows take a moment
     const int column = notification.iSubItem;
     SortByColumn(column, column == sortColumn_ ? !ascending_ : true);
@@ -251,6 +253,8 @@ int ColumnListCtrl::FindRow(const LVFINDINFOW& find, int start) const
 
 void ColumnListCtrl::OnClick(const NMITEMACTIVATE& click)
 {
+    if (locked_)
+        return;
     const Hit hit = HitTest(click.ptAction);
     if (hit.row >= 0 && hit.column == 0 && hit.onCheckBox)
         SetCheck(hit.row, !GetCheck(hit.row));
@@ -258,7 +262,7 @@ void ColumnListCtrl::OnClick(const NMITEMACTIVATE& click)
 
 void ColumnListCtrl::OnKeyDown(const NMLVKEYDOWN& key)
 {
-    if (key.wVKey != VK_SPACE)
+    if (key.wVKey != VK_SPACE || locked_)
         return;
     if (const int focused = FocusedRow(); focused >= 0)
         SetCheck(focused, !GetCheck(focused));

@@ -57,6 +57,8 @@ public:
     bool GetCheck(int row) const;
     void SetCheck(int row, bool checked);
     SortHeaderCtrl& Header() { return header_; }
+    // While locked, the user ticks no row and sorts nothing; the program still changes rows.
+    void SetLocked(bool locked) { locked_ = locked; }
 
 protected:
     void PreSubclassWindow() override;
@@ -86,6 +88,7 @@ private:
     int sortColumn_ = -1;
     bool ascending_ = true;
     bool countPending_ = false; // rows added since the list was last told their number
+    bool locked_ = false;
 };
 
 } // namespace fennick

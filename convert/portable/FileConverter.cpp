@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <utility>
@@ -41,6 +42,7 @@ public:
         }
         const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(remaining_, pieceLength));
         file_.Read({buffer_.get(), length});
+        heldNul_ = heldNul_ || std::memchr(buffer_.get(), 0, length) != nullptr;
         remaining_ -= length;
         if (length == 0) {
             file_.Close();
@@ -62,6 +64,9 @@ public:
         return Open(path_);
     }
 
+    // Whether a piece read so far held a NUL byte, which no ANSI text does.
+    bool HeldNul() const { return heldNul_; }
+
 private:
     static constexpr std::size_t pieceLength = std::size_t{256} * 1024;
 
@@ -71,11 +76,25 @@ private:
     std::uint64_t remaining_ = 0;
     std::size_t piecesRead_ = 0;
     bool replaying_ = false;
+    bool heldNul_ = false;
     std::unique_ptr<unsigned char[]> buffer_ = std::make_unique_for_overwrite<unsigned char[]>(pieceLength);
 };
 
+// Marks that begin UTF-16 and UTF-32 text, in either byte order; UTF-32's little-endian mark
+// begins with UTF-16's. Neither is a character of any ANSI code page.
+constexpr unsigned char kUtf16LittleEndianMark[] = {0xFF, 0xFE};
+constexpr unsigned char kUtf16BigEndianMark[] = {0xFE, 0xFF};
+constexpr unsigned char kUtf32BigEndianMark[] = {0x00, 0x00, 0xFE, 0xFF};
+constexpr std::span<const unsigned char> kWideTextMarks[] = {kUtf16LittleEndianMark, kUtf16BigEndianMark,
+                                                             kUtf32BigEndianMark};
+
+bool BeginsWith(std::span<const unsigned char> bytes, std::span<const unsigned char> prefix)
+{
+    return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
+}
+
 // What a file holds, as far as the operations care.
-enum class Content { Empty, Marked, Utf8Text, Other };
+enum class Content { Empty, Marked, NotAnsiText, Utf8Text, Other };
 
 // Whether a file's content is told by its mark alone or also by its whole text.
 enum class Depth { Mark, Text };
@@ -87,15 +106,22 @@ Content Inspect(PieceReader& reader, Depth depth)
     if (piece.empty()) {
         return Content::Empty;
     }
-    if (piece.size() >= utf8Mark.size() && std::equal(utf8Mark.begin(), utf8Mark.end(), piece.begin())) {
+    if (BeginsWith(piece, utf8Mark)) {
         return Content::Marked;
+    }
+    if (std::ranges::any_of(kWideTextMarks, [&](auto mark) { return BeginsWith(piece, mark); })) {
+        return Content::NotAnsiText;
     }
     if (depth == Depth::Mark) {
         return Content::Other;
     }
+    // Text that cannot be UTF-8 is known early; a NUL byte further on turns up as it converts.
     Utf8Validator validator;
-    for (; !piece.empty() && !validator.Failed(); piece = reader.Next()) {
+    for (; !piece.empty() && !validator.Failed() && !reader.HeldNul(); piece = reader.Next()) {
         validator.Add(piece);
+    }
+    if (reader.HeldNul()) {
+        return Content::NotAnsiText;
     }
     return validator.Finish() ? Content::Utf8Text : Content::Other;
 }
@@ -122,7 +148,7 @@ bool RewriteFromItself(const std::wstring& path, PieceReader& source, std::span<
 // Rewrites the file as the mark and its text converted from `codePage`, after writing its
 // backup when `backUp` is set. Both new files are written together and put in place only
 // when both are complete, the backup first, so that a failure changes nothing.
-bool ConvertFromCodePage(const std::wstring& path, PieceReader& source, const CodePage& codePage, bool backUp)
+FileOutcome ConvertFromCodePage(const std::wstring& path, PieceReader& source, const CodePage& codePage, bool backUp)
 {
     ReplacementFile backup;
     if (backUp && !backup.Open(path + L".bak", Target::ExistingOrNew)) {
@@ -146,6 +172,9 @@ bool ConvertFromCodePage(const std::wstring& path, PieceReader& source, const Co
     if (!transcoder.Finish(write)) {
         return false;
     }
+    if (source.HeldNul()) {
+        return FileOutcome::NotAnsiText();
+    }
     if (backUp) {
         backup.Commit();
     }
@@ -155,7 +184,7 @@ bool ConvertFromCodePage(const std::wstring& path, PieceReader& source, const Co
 
 // Runs one file operation; a failure raised on the way becomes an error report and false.
 template <class Operation>
-bool ReportingFailures(const std::wstring& path, Operation operation)
+FileOutcome ReportingFailures(const std::wstring& path, Operation operation)
 {
     try {
         return operation();
@@ -171,14 +200,16 @@ bool ReportingFailures(const std::wstring& path, Operation operation)
 
 FileConverter::FileConverter(const CodePage& codePage) : codePage_(codePage) {}
 
-bool FileConverter::ConvertToUtf8(const std::wstring& path) const
+FileOutcome FileConverter::ConvertToUtf8(const std::wstring& path) const
 {
-    return ReportingFailures(path, [&] {
+    return ReportingFailures(path, [&]() -> FileOutcome {
         PieceReader reader;
         if (!reader.Open(path)) {
             return false;
         }
         switch (Inspect(reader, Depth::Text)) {
+        case Content::NotAnsiText:
+            return FileOutcome::NotAnsiText();
         case Content::Utf8Text:
             return RewriteFromItself(path, reader, utf8Mark, 0);
         case Content::Other:
@@ -215,20 +246,27 @@ bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi, std::vector<
     return true;
 }
 
-bool FileConverter::InsertUtf8Header(const std::wstring& path) const
+FileOutcome FileConverter::InsertUtf8Header(const std::wstring& path) const
 {
-    return ReportingFailures(path, [&] {
+    return ReportingFailures(path, [&]() -> FileOutcome {
         PieceReader reader;
         if (!reader.Open(path)) {
             return false;
         }
-        return Inspect(reader, Depth::Mark) != Content::Other || RewriteFromItself(path, reader, utf8Mark, 0);
+        switch (Inspect(reader, Depth::Mark)) {
+        case Content::NotAnsiText:
+            return FileOutcome::NotAnsiText();
+        case Content::Other:
+            return RewriteFromItself(path, reader, utf8Mark, 0);
+        default:
+            return true;
+        }
     });
 }
 
-bool FileConverter::RemoveUtf8Header(const std::wstring& path) const
+FileOutcome FileConverter::RemoveUtf8Header(const std::wstring& path) const
 {
-    return ReportingFailures(path, [&] {
+    return ReportingFailures(path, [&]() -> FileOutcome {
         PieceReader reader;
         if (!reader.Open(path)) {
             return false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "convert/portable/CodePage.h"
+#include "convert/portable/FileOutcome.h"
 
 namespace fennick {
 
@@ -16,13 +17,14 @@ inline constexpr std::array<unsigned char, 3> utf8Mark{0xEF, 0xBB, 0xBF};
 // ANSI code page, only adds the mark to text that is UTF-8 already, and leaves marked files
 // alone; also adds or removes the mark alone.
 //
-// The file operations return false when they fail. A file that cannot be opened, or that must
-// be rewritten but may not be (read-only, kept by another program), fails quietly; any other
-// failure (reading, writing, replacing, memory) also hands a FileException naming the file to
-// the error report handler (framework/portable/ErrorReport.h). Every rewrite goes to a
-// temporary file that replaces the file only when complete, so a failed operation leaves the
-// file as it was and no temporary file behind. Files are read and written a piece at a time:
-// a file of any size takes about a megabyte of memory.
+// The file operations fail quietly on a file that cannot be opened, that must be rewritten but
+// may not be (read-only, kept by another program), or that is not ANSI text (see FileOutcome),
+// which conversion and adding the mark leave alone. Any other failure (reading, writing,
+// replacing, memory) also hands a FileException naming the file to the error report handler
+// (framework/portable/ErrorReport.h). Every rewrite goes to a temporary file that replaces the
+// file only when complete, so a failed operation leaves the file as it was and no temporary
+// file behind. Files are read and written a piece at a time: a file of any size takes about a
+// megabyte of memory.
 class FileConverter {
 public:
     explicit FileConverter(const CodePage& codePage = AnsiCodePage());
@@ -38,7 +40,7 @@ public:
     // Makes the file UTF-8 text that begins with the mark. True also for an empty or marked
     // file, which stays as it is. Only text that is not UTF-8 already gets a backup, put in
     // place just before the converted file: when either cannot be written, neither is.
-    bool ConvertToUtf8(const std::wstring& path) const;
+    FileOutcome ConvertToUtf8(const std::wstring& path) const;
 
     // Whether `bytes` are well-formed UTF-8 holding at least one character beyond ASCII.
     static bool IsUtf8Text(std::span<const unsigned char> bytes);
@@ -47,11 +49,12 @@ public:
     // `utf8` as it was, and when the system fails, leaving it empty.
     bool AnsiToUtf8(std::span<const unsigned char> ansi, std::vector<unsigned char>& utf8) const;
 
-    // Puts the mark before the file's content unless it begins with it or is empty.
-    bool InsertUtf8Header(const std::wstring& path) const;
+    // Puts the mark before the file's content unless it begins with it or is empty. Never
+    // before the mark of UTF-16 or UTF-32 text, which would then read as neither.
+    FileOutcome InsertUtf8Header(const std::wstring& path) const;
 
     // Takes the mark off the file's beginning, if there.
-    bool RemoveUtf8Header(const std::wstring& path) const;
+    FileOutcome RemoveUtf8Header(const std::wstring& path) const;
 
 private:
     const CodePage& codePage_;

@@ -31,11 +31,19 @@ public:
 
     void Write(std::span<const unsigned char> bytes) { temporary_.Write(bytes); }
 
-    // Puts the new content in place. Raises FileException, leaving the file as it was, when that
-    // fails, also when a file that existed at Open has gone since.
+    // Puts the new content in place, first making the system write it to the disk, so that a
+    // power loss just after cannot leave the file empty or partial. Raises FileException,
+    // leaving the file as it was, when that fails, also when a file that existed at Open has
+    // gone since.
     void Commit();
 
+    // Turns the writing to the disk before each replacement off and on again, for every
+    // replacement of the process. Only for measuring what that writing costs.
+    static void SetFlushingBeforeReplacing(bool flushing);
+
 private:
+    static bool FlushingBeforeReplacing();
+
     File temporary_;
     NativePath temporaryPath_;
     NativePath targetPath_;

@@ -85,6 +85,9 @@ bool ReplacementFile::Open(const std::wstring& path, Target target)
 
 void ReplacementFile::Commit()
 {
+    if (FlushingBeforeReplacing() && ::fsync(static_cast<int>(temporary_.handle_)) != 0) {
+        throw SystemError(temporary_.path_, errno);
+    }
     temporary_.Close();
     struct stat status {};
     if (targetExisted_ && ::stat(targetPath_.c_str(), &status) != 0) {

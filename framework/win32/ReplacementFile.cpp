@@ -83,6 +83,9 @@ bool ReplacementFile::Open(const std::wstring& path, Target target)
 
 void ReplacementFile::Commit()
 {
+    if (FlushingBeforeReplacing() && !FlushFileBuffers(reinterpret_cast<HANDLE>(temporary_.handle_))) {
+        throw SystemError(temporary_.path_, GetLastError());
+    }
     temporary_.Close();
     const BOOL replaced = targetExisted_
                               ? ReplaceFileW(targetPath_.c_str(), temporaryPath_.c_str(), nullptr,

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <concepts>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "convert/portable/FileOutcome.h"
+#include "ui/portable/BatchWork.h"
 #include "ui/portable/FileRows.h"
 
 namespace fennick {
@@ -14,41 +16,29 @@ inline constexpr std::wstring_view FailureResult = L"실패";
 // Asked (with QuestionCaption) before a conversion run; Yes writes backups, Cancel runs nothing.
 inline constexpr std::wstring_view BackupQuestion = L"원본 파일에 대한 백업파일(*.bak)을 작성하시겠습니까?";
 
-inline constexpr std::wstring_view ConversionSummaryCaption = L"변환완료 알림";
-inline constexpr std::wstring_view ConversionSummary =
-    L"변환작업을 완료하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 직접 수정해주셔야 합니다.";
+// Asked (with QuestionCaption) when the window is to be closed during a run; Yes stops it.
+inline constexpr std::wstring_view StopQuestion =
+    L"작업이 진행 중입니다.\n\n작업을 중지하시겠습니까? 지금 처리 중인 파일은 끝까지 처리합니다.";
 
-inline constexpr std::wstring_view HeaderSummaryCaption = L"작업완료 알림";
+// Added to the progress while dropped items wait for the run to end.
+inline constexpr std::wstring_view DropsWaitNote = L" · 끌어다 놓은 항목은 작업이 끝나면 추가합니다";
 
-// "총 <successes> 개의 파일에 대해서 BOM 을 제거하였습니다."
-std::wstring RemovedHeaderSummary(int successes);
-// "총 <successes> 개의 파일에 대해서 BOM 을 추가하였습니다."
-std::wstring InsertedHeaderSummary(int successes);
+enum class RunKind { Conversion, HeaderInsertion, HeaderRemoval };
 
 // What a run does with a ticked row that already shows a result.
 enum class FinishedRows { Skip, Redo };
 
-// Runs the operation on the full path of every ticked row, top to bottom in the current list
-// order, and writes its outcome into the row's result. The row count is read again after every
-// row. Returns the number of rows whose operation succeeded.
-template <FileRowList List, std::predicate<const std::wstring&> Operation>
-int RunOnTickedRows(List& list, FinishedRows finishedRows, Operation&& operation)
+// The ticked rows a run works on, top to bottom in the current list order.
+template <FileRowList List>
+std::vector<RunItem> RowsToRun(const List& list, FinishedRows finishedRows)
 {
-    int successes = 0;
+    std::vector<RunItem> items;
     for (int row = 0; row < list.RowCount(); ++row) {
-        if (!list.GetCheck(row))
-            continue;
         const auto& texts = list.GetRowTexts(row);
-        if (finishedRows == FinishedRows::Skip && !texts[ResultColumn].empty())
-            continue;
-        // A copy: the operation may show an error box, and the row texts must not be relied on
-        // across a message loop.
-        const std::wstring path = texts[PathColumn];
-        const bool succeeded = operation(path);
-        list.SetCellText(row, ResultColumn, succeeded ? SuccessResult : FailureResult);
-        successes += succeeded ? 1 : 0;
+        if (list.GetCheck(row) && (finishedRows == FinishedRows::Redo || texts[ResultColumn].empty()))
+            items.push_back({row, texts[PathColumn]});
     }
-    return successes;
+    return items;
 }
 
 // Empties the result of every row, ticked or not.
@@ -60,5 +50,22 @@ void ClearResults(List& list)
             list.SetCellText(row, ResultColumn, {});
     }
 }
+
+// The outcomes of a run so far.
+struct RunTally {
+    int done = 0;
+    int succeeded = 0;
+    int notAnsiText = 0; // failed, left alone as not ANSI text
+
+    void Count(FileOutcome outcome);
+    int Failed() const { return done - succeeded; }
+};
+
+// The status line during a run: "변환 중 : <done> / <total> 개 처리, 실패 <failed> 개".
+std::wstring ProgressText(RunKind kind, const RunTally& tally, int total, bool stopping);
+
+// The box that ends a run: its caption and text.
+std::wstring SummaryCaption(RunKind kind, bool stopped);
+std::wstring SummaryText(RunKind kind, const RunTally& tally, bool stopped);
 
 } // namespace fennick

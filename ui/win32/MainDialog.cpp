@@ -54,6 +54,11 @@ void ScaleColumnWidths(ColumnListCtrl& list)
     }
 }
 
+void ShowFileError(const FileException& failure)
+{
+    ShowMessageBox(failure.ReportText(), L"Fennick", MB_OK | MB_ICONERROR);
+}
+
 void SetUpList(ColumnListCtrl& list, std::wstring_view columns)
 {
     list.SetExtendedStyle(kListStyle);
@@ -66,8 +71,7 @@ void SetUpList(ColumnListCtrl& list, std::wstring_view columns)
 MainDialog::MainDialog(Window* parent)
     : Dialog(IDD_MAIN_DIALOG, parent), icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)),
-      previousErrorReport_(SetErrorReportHandler(
-          [](const FileException& failure) { ShowMessageBox(failure.ReportText(), L"Fennick", MB_OK | MB_ICONERROR); }))
+      previousErrorReport_(SetErrorReportHandler([this](const FileException& failure) { ReportFileError(failure); }))
 {}
 
 MainDialog::~MainDialog()
@@ -152,9 +156,36 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         OnDestroy();
         return 0;
+    case WM_SETCURSOR:
+        if (OnSetCursor(LOWORD(lParam)))
+            return TRUE;
+        break;
+    case WM_TIMER:
+        if (wParam != kRunProgressTimer)
+            break;
+        OnRunTimer();
+        return 0;
+    case kRunEndedMessage:
+        OnRunEnded();
+        return 0;
+    case WM_ENABLE:
+        // A box that was open when the run ended has closed.
+        if (wParam && runEndWaiting_)
+            PostMessageW(Handle(), kRunEndedMessage, 0, 0);
+        break;
+    case kFileErrorMessage:
+        ShowFileError(*reinterpret_cast<const FileException*>(lParam));
+        return 0;
+    case WM_ENDSESSION:
+        // The program ends after this message: the file in hand is finished first.
+        if (wParam)
+            StopRunAndWait();
+        return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED)
             break;
+        if (run_ != nullptr && IsIdleOnlyControl(LOWORD(wParam)))
+            return 0;
         switch (LOWORD(wParam)) {
         case IDC_CONVERT:
             OnConvert();
@@ -188,6 +219,9 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: {
         auto* notification = reinterpret_cast<NMHDR*>(lParam);
         LRESULT result = 0;
+        // Ticks wait for the end of a run, which works on the ticked rows.
+        if (run_ != nullptr && (notification->code == NM_CLICK || notification->code == LVN_KEYDOWN))
+            return 0;
         if (notification->idFrom == IDC_FILE_LIST && notification->code == NM_DBLCLK) {
             OnFileListDblClk(notification, &result);
             return result;
@@ -251,13 +285,44 @@ void MainDialog::OnSize(UINT type, int width, int height)
 
 void MainDialog::OnDestroy()
 {
+    StopRunAndWait();
     Default(WM_DESTROY, 0, 0);
     font_.reset();
 }
 
 void MainDialog::OnExit()
 {
-    EndDialog(IDCANCEL);
+    if (run_ != nullptr)
+        AskToStopRun();
+    else
+        EndDialog(IDCANCEL);
+}
+
+// Enter, Escape and the close box, like "종료", end the window only between runs.
+void MainDialog::OnOK()
+{
+    if (run_ != nullptr)
+        AskToStopRun();
+    else
+        Dialog::OnOK();
+}
+
+void MainDialog::OnCancel()
+{
+    if (run_ != nullptr)
+        AskToStopRun();
+    else
+        Dialog::OnCancel();
+}
+
+// Reports come from the worker thread during a run: the box shows on the window's own thread,
+// and the worker waits for it to close, as the run did before it had a thread of its own.
+void MainDialog::ReportFileError(const FileException& failure)
+{
+    if (Handle() != nullptr)
+        Send(kFileErrorMessage, 0, reinterpret_cast<LPARAM>(&failure));
+    else
+        ShowFileError(failure);
 }
 
 void MainDialog::OnAbout()

@@ -62,7 +62,22 @@ ColumnListCtrl::Hit HitByClick(const ColumnListCtrl& list, const NMHDR* notifica
 
 void MainDialog::OnDropFiles(HDROP drop)
 {
-    DroppedItems dropped = SortDroppedItems(DroppedPaths(drop));
+    std::vector<std::wstring> paths = DroppedPaths(drop);
+    Default(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    // The drop's memory is the receiver's to release.
+    DragFinish(drop);
+    // Rebuilding the rows would pull them from under a run: the drop is taken when it ends.
+    if (run_ != nullptr) {
+        waitingDrops_.push_back(std::move(paths));
+        ShowRunProgress();
+        return;
+    }
+    AddDroppedPaths(std::move(paths));
+}
+
+void MainDialog::AddDroppedPaths(std::vector<std::wstring> paths)
+{
+    DroppedItems dropped = SortDroppedItems(std::move(paths));
     CollectedPaths.insert(CollectedPaths.end(), std::make_move_iterator(dropped.files.begin()),
                           std::make_move_iterator(dropped.files.end()));
     if (!dropped.folders.empty() && ShowMessageBox(std::wstring(FolderQuestion), std::wstring(QuestionCaption),
@@ -72,9 +87,16 @@ void MainDialog::OnDropFiles(HDROP drop)
             CollectFolder(folder, CollectedPaths);
     }
     RefreshLists();
-    Default(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-    // The drop's memory is the receiver's to release.
-    DragFinish(drop);
+}
+
+// One drop after the other, as they came; a run started meanwhile keeps the rest waiting.
+void MainDialog::TakeWaitingDrops()
+{
+    while (run_ == nullptr && !waitingDrops_.empty()) {
+        std::vector<std::wstring> paths = std::move(waitingDrops_.front());
+        waitingDrops_.erase(waitingDrops_.begin());
+        AddDroppedPaths(std::move(paths));
+    }
 }
 
 void MainDialog::RefreshLists()

@@ -15,7 +15,7 @@ namespace {
 
 using testing::ElementsAre;
 using testing::IsEmpty;
-using Operation = bool (FileConverter::*)(const std::wstring&) const;
+using Operation = FileOutcome (FileConverter::*)(const std::wstring&) const;
 
 Bytes Marked(Bytes bytes)
 {

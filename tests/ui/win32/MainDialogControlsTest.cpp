@@ -48,13 +48,6 @@ Arrow ArrowOf(HWND header, int item)
     return Arrow::None;
 }
 
-void ClickHeaderItem(HWND header, int item)
-{
-    RECT bounds{};
-    SendMessageW(header, HDM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds));
-    ClickAt(header, (bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
-}
-
 TEST(MainDialog, HeaderClicksSortTheFileListUpThenDownWithTheArrowDrawn)
 {
     MainDialog dialog;
@@ -66,11 +59,11 @@ TEST(MainDialog, HeaderClicksSortTheFileListUpThenDownWithTheArrowDrawn)
             dialog.AddFileRow(path);
         HWND list = GetDlgItem(window, IDC_FILE_LIST);
         HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-        ClickHeaderItem(header, 0);
+        testing::ClickHeader(list, 0);
         ascending = testing::ColumnTexts(list, 0);
         arrowUp = ArrowOf(header, 0);
         otherColumn = ArrowOf(header, 1);
-        ClickHeaderItem(header, 0);
+        testing::ClickHeader(list, 0);
         descending = testing::ColumnTexts(list, 0);
         arrowDown = ArrowOf(header, 0);
         testing::SaveScreenshot(window, L"main-window-sorted");

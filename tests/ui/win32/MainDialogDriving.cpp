@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
 #include "resources/resource.h"
 #include "tests/support/win32/ModalDriver.h"
+#include "tests/support/win32/Pointer.h"
 #include "tests/ui/win32/TestApplication.h"
 #include "ui/win32/MainDialog.h"
 
@@ -111,6 +114,63 @@ ScriptedBoxes::~ScriptedBoxes()
 void Press(HWND window, int button)
 {
     SendMessageW(GetDlgItem(window, button), BM_CLICK, 0, 0);
+}
+
+void WaitForRunEnd(HWND window, const std::function<void()>& eachTurn, std::chrono::seconds limit)
+{
+    const ULONGLONG deadline = GetTickCount64() + std::chrono::milliseconds(limit).count();
+    while (!IsWindowEnabled(GetDlgItem(window, IDC_CONVERT))) {
+        if (GetTickCount64() > deadline) {
+            ADD_FAILURE() << "the run did not end";
+            return;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        PumpMessages();
+        if (eachTurn)
+            eachTurn();
+    }
+}
+
+void PressToRun(HWND window, int button, std::chrono::seconds limit)
+{
+    Press(window, button);
+    WaitForRunEnd(window, {}, limit);
+}
+
+AnswerTimes::AnswerTimes(HWND window)
+    : thread_([this, window] {
+          while (!stopping_) {
+              const auto start = std::chrono::steady_clock::now();
+              SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10'000, nullptr);
+              const auto took = std::chrono::steady_clock::now() - start;
+              longest_ = std::max(longest_, std::chrono::duration_cast<std::chrono::milliseconds>(took));
+              ++answers_;
+              Sleep(20);
+          }
+          ended_ = true;
+      })
+{}
+
+AnswerTimes::~AnswerTimes()
+{
+    Stop();
+}
+
+void AnswerTimes::Stop()
+{
+    stopping_ = true;
+    while (!ended_)
+        PumpMessages();
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void ClickHeader(HWND list, int column)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    RECT bounds{};
+    SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&bounds));
+    ClickAt(header, (bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
 }
 
 void RunMainDialog(const std::function<void(HWND window)>& script)

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/win32/MessageBox.h"
@@ -56,6 +59,39 @@ private:
 
 // Clicks one of the window's buttons.
 void Press(HWND window, int button);
+
+// Lets the window work until its run has ended (its run buttons are enabled again), calling
+// `eachTurn` after each round of messages; a run that goes on longer than `limit` fails.
+void WaitForRunEnd(HWND window, const std::function<void()>& eachTurn = {},
+                   std::chrono::seconds limit = std::chrono::seconds(60));
+
+// Clicks a run button and waits for the run it starts, if any, to end.
+void PressToRun(HWND window, int button, std::chrono::seconds limit = std::chrono::seconds(60));
+
+// Times, from a thread of its own, how long the window takes to answer WM_NULL, asked every
+// 20 ms until stopped.
+class AnswerTimes {
+public:
+    explicit AnswerTimes(HWND window);
+    AnswerTimes(const AnswerTimes&) = delete;
+    AnswerTimes& operator=(const AnswerTimes&) = delete;
+    ~AnswerTimes();
+
+    // Answers the last message while the thread ends.
+    void Stop();
+
+    std::chrono::milliseconds Longest() const { return longest_; }
+    int Answers() const { return answers_; }
+
+private:
+    std::atomic<bool> stopping_{false}, ended_{false};
+    std::chrono::milliseconds longest_{0};
+    int answers_ = 0;
+    std::thread thread_;
+};
+
+// Clicks the middle of a list's column header.
+void ClickHeader(HWND list, int column);
 
 // Opens the real main window, runs the script on it once it is up, and closes it with "종료".
 void RunMainDialog(const std::function<void(HWND window)>& script);

@@ -102,7 +102,7 @@ TEST(MainDialogFiles, DroppedPathsLongerThanTheOldBufferAreCollectedWhole)
     EXPECT_EQ(paths, (Texts{file}));
 }
 
-TEST(MainDialogFiles, ExclusionHidesByTextInsideItAndClearingForgetsEverything)
+TEST(MainDialogFiles, ExclusionHidesByPatternAndClearingForgetsEverything)
 {
     ScratchFolder scratch;
     Texts dropped;
@@ -125,8 +125,8 @@ TEST(MainDialogFiles, ExclusionHidesByTextInsideItAndClearingForgetsEverything)
         clearedStatus = ChildText(window, IDC_STATUS_LINE);
     });
 
-    EXPECT_EQ(shown, (Texts{dropped[3], dropped[4], dropped[5]}));
-    EXPECT_EQ(extensions, (Texts{L".HTML", L".php", L"없음"}));
+    EXPECT_EQ(shown, (Texts{dropped[1], dropped[2], dropped[5]}));
+    EXPECT_EQ(extensions, (Texts{L".h", L".htm", L"없음"}));
     EXPECT_EQ(title, L"확장자 : 총 3개");
     EXPECT_EQ(status, L"등록된 파일 : 3 개, 선택된 파일 : 0 개");
     EXPECT_TRUE(cleared.empty());

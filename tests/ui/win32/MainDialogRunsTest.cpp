@@ -1,11 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <algorithm>
+#include <cwchar>
+#include <filesystem>
+#include <iterator>
+#include <optional>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "framework/portable/ReplacementFile.h"
 #include "resources/resource.h"
+#include "tests/support/win32/ModalDriver.h"
 #include "tests/ui/win32/MainDialogDriving.h"
 #include "tests/ui/win32/WindowProbe.h"
 
@@ -16,12 +26,14 @@ using testing::ChildText;
 using testing::ColumnTexts;
 using testing::DropPaths;
 using testing::Press;
+using testing::PressToRun;
 using testing::ReadBytes;
 using testing::RunMainDialog;
 using testing::ScratchFolder;
 using testing::ScriptedBoxes;
 using testing::Ticks;
 using Texts = std::vector<std::wstring>;
+using TickStates = std::vector<bool>;
 
 // "가나" in the ANSI code page 949, and as UTF-8 after the mark.
 const std::string kAnsi = "A\xB0\xA1\xB3\xAA\r\n";
@@ -29,12 +41,17 @@ const std::string kConverted = "\xEF\xBB\xBF"
                                "A\xEA\xB0\x80\xEB\x82\x98\r\n";
 const std::string kMark = "\xEF\xBB\xBF";
 
-constexpr wchar_t kConversionSummary[] =
+const std::wstring kConversionSummary =
     L"변환작업을 완료하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 직접 수정해주셔야 합니다.";
 
 HWND FileList(HWND window)
 {
     return GetDlgItem(window, IDC_FILE_LIST);
+}
+
+HWND ExtensionList(HWND window)
+{
+    return GetDlgItem(window, IDC_EXTENSION_LIST);
 }
 
 void TickAllRows(HWND window)
@@ -61,7 +78,7 @@ TEST(MainDialogRuns, ConvertingWithBackupsGoesOnPastFilesThatFail)
         for (int row = 0; row < 4; ++row)
             testing::ClickCheckBox(FileList(window), row);
         DeleteFileW(vanished.c_str());
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         results = ColumnTexts(FileList(window), 1);
         ticks = Ticks(FileList(window));
         status = ChildText(window, IDC_STATUS_LINE);
@@ -92,21 +109,21 @@ TEST(MainDialogRuns, ConvertingWhenCancelledOrAgainLeavesFilesAloneUntilTheResul
     std::string afterCancelling, afterSkippedRun;
     Texts resultsAfterCancelling, resultsAfterClearing;
     RunMainDialog([&](HWND window) {
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         DropPaths(window, {file});
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         EXPECT_TRUE(boxes.Shown().empty()) << "nothing ticked, nothing asked";
         TickAllRows(window);
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         afterCancelling = ReadBytes(file);
         resultsAfterCancelling = ColumnTexts(FileList(window), 1);
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         scratch.Write(L"a.txt", kAnsi);
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
         afterSkippedRun = ReadBytes(file);
         Press(window, IDC_CLEAR_RESULTS);
         resultsAfterClearing = ColumnTexts(FileList(window), 1);
-        Press(window, IDC_CONVERT);
+        PressToRun(window, IDC_CONVERT);
     });
 
     EXPECT_EQ(boxes.Shown().size(), 7u) << "each run asks and sums up, even with nothing to do";
@@ -129,14 +146,14 @@ TEST(MainDialogRuns, HeaderRunsCountTheirSuccessesAndRedoFinishedRows)
     std::string markedAfterInsert, plainAfterInsert;
     RunMainDialog([&](HWND window) {
         DropPaths(window, {marked, plain, vanished});
-        Press(window, IDC_REMOVE_HEADER); // nothing ticked yet
+        PressToRun(window, IDC_REMOVE_HEADER); // nothing ticked yet
         TickAllRows(window);
         DeleteFileW(vanished.c_str());
-        Press(window, IDC_INSERT_HEADER);
+        PressToRun(window, IDC_INSERT_HEADER);
         afterInsert = ColumnTexts(FileList(window), 1);
         markedAfterInsert = ReadBytes(marked);
         plainAfterInsert = ReadBytes(plain);
-        Press(window, IDC_REMOVE_HEADER);
+        PressToRun(window, IDC_REMOVE_HEADER);
         afterRemove = ColumnTexts(FileList(window), 1);
     });
 
@@ -151,6 +168,223 @@ TEST(MainDialogRuns, HeaderRunsCountTheirSuccessesAndRedoFinishedRows)
     EXPECT_EQ(afterRemove, (Texts{L"성공", L"성공", L"실패"}));
     EXPECT_EQ(ReadBytes(marked), "abc");
     EXPECT_EQ(ReadBytes(plain), "abc");
+}
+
+// For runs over hundreds of files, which need not reach the disk: under Wine each flush holds
+// up every program until the disk has written.
+class FlushingOff {
+public:
+    FlushingOff() { ReplacementFile::SetFlushingBeforeReplacing(false); }
+    ~FlushingOff() { ReplacementFile::SetFlushingBeforeReplacing(true); }
+};
+
+// Files 문서000.txt, 문서001.txt… holding the ANSI text, dropped on the window and all ticked.
+Texts DropManyFiles(HWND window, const ScratchFolder& scratch, int count)
+{
+    Texts paths;
+    for (int index = 0; index < count; ++index) {
+        wchar_t name[16];
+        swprintf(name, 16, L"문서%03d.txt", index);
+        paths.push_back(scratch.Write(name, kAnsi));
+    }
+    DropPaths(window, paths);
+    testing::ClickCheckBox(ExtensionList(window), 0);
+    return paths;
+}
+
+int CountResults(HWND window)
+{
+    const Texts results = ColumnTexts(FileList(window), 1);
+    return static_cast<int>(std::ranges::count_if(results, [](const auto& result) { return !result.empty(); }));
+}
+
+// The window answers and shows its progress while files are converted; whatever would change
+// the rows is refused or, for a drop, waits for the end.
+TEST(MainDialogRuns, ALongRunStaysAliveAndNothingDisturbsIt)
+{
+    const FlushingOff flushingOff;
+    ScratchFolder scratch;
+    const std::wstring late = scratch.Write(L"late\\dropped.txt", kAnsi);
+    ScriptedBoxes boxes({IDNO, IDOK});
+    Texts files, paths;
+    std::set<std::wstring> progress;
+    bool filling = false, enabled = false, disturbed = true;
+    HCURSOR cursor = nullptr;
+    std::optional<testing::AnswerTimes> answers;
+    RunMainDialog([&](HWND window) {
+        files = DropManyFiles(window, scratch, 400);
+        Press(window, IDC_CONVERT);
+        testing::WaitForRunEnd(window, [&] {
+            progress.insert(ChildText(window, IDC_STATUS_LINE));
+            const int filled = answers ? 0 : CountResults(window);
+            if (filled == 0)
+                return;
+            filling = filled < 400;
+            // Done and waiting rows both in sight, for the picture: files go on finishing while
+            // it is taken.
+            SendMessageW(FileList(window), LVM_ENSUREVISIBLE, std::min(filled + 40, 399), FALSE);
+            SendMessageW(FileList(window), LVM_ENSUREVISIBLE, std::min(filled + 20, 399), FALSE);
+            testing::SaveScreenshot(window, L"main-window-run");
+            const auto ticks = Ticks(FileList(window));
+            DropPaths(window, {late});
+            for (const int id : {IDC_CONVERT, IDC_INSERT_HEADER, IDC_REMOVE_HEADER, IDC_CLEAR_LIST, IDC_APPLY_EXCLUSION,
+                                 IDC_CLEAR_RESULTS}) {
+                enabled = enabled || IsWindowEnabled(GetDlgItem(window, id));
+                SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+            }
+            testing::ClickHeader(FileList(window), 0);
+            testing::ClickHeader(FileList(window), 0);
+            testing::ClickCheckBox(FileList(window), 5);
+            testing::ClickCheckBox(ExtensionList(window), 0);
+            disturbed = ColumnTexts(FileList(window), 0) != files || Ticks(FileList(window)) != ticks ||
+                        ColumnTexts(FileList(window), 1)[0] != L"성공";
+            SendMessageW(FileList(window), WM_SETCURSOR, reinterpret_cast<WPARAM>(FileList(window)),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            cursor = GetCursor();
+            answers.emplace(window); // from here on the test only reads the status line
+        });
+        if (answers)
+            answers->Stop();
+        paths = ColumnTexts(FileList(window), 0);
+    });
+
+    ASSERT_TRUE(answers.has_value());
+    EXPECT_EQ(boxes.Shown()[1].text, kConversionSummary);
+    EXPECT_TRUE(filling);
+    EXPECT_FALSE(enabled);
+    EXPECT_FALSE(disturbed);
+    EXPECT_EQ(cursor, LoadCursorW(nullptr, IDC_WAIT));
+    for (const std::wstring& file : files)
+        ASSERT_EQ(ReadBytes(file), kConverted);
+    files.push_back(late);
+    EXPECT_EQ(paths, files) << "the drop is taken after the run";
+    // Counted up, also while a drop waited; the usual status line came back.
+    const auto counting = std::ranges::count_if(progress, [](const auto& text) {
+        return text.starts_with(L"변환 중 : ") && text.find(L" / 400 개 처리, 실패 0 개") != std::wstring::npos;
+    });
+    EXPECT_GE(counting, 2);
+    EXPECT_TRUE(progress.contains(L"등록된 파일 : 401 개, 선택된 파일 : 0 개"));
+    EXPECT_TRUE(
+        std::ranges::any_of(progress, [](const auto& text) { return text.ends_with(L"작업이 끝나면 추가합니다"); }));
+    // A window busy with the files would not answer for the whole run; the benchmark measures
+    // how close it stays to a tenth of a second.
+    EXPECT_GE(answers->Answers(), 3);
+    EXPECT_LT(answers->Longest().count(), 250) << "ms without an answer";
+}
+
+// Escape, the close box, Enter and "종료" ask first; stopping finishes the file in hand and
+// leaves the rest for a second run, which writes the backups the first one did not.
+TEST(MainDialogRuns, StoppingARunFinishesTheFileInHandAndASecondRunGoesOn)
+{
+    const FlushingOff flushingOff;
+    ScratchFolder scratch;
+    ScriptedBoxes boxes({IDNO, IDNO, IDNO, IDNO, IDYES, IDOK, IDYES, IDOK});
+    Texts files, stopped, finished;
+    std::vector<std::string> bytesAfterStop;
+    RunMainDialog([&](HWND window) {
+        files = DropManyFiles(window, scratch, 300);
+        Press(window, IDC_CONVERT);
+        bool asked = false;
+        testing::WaitForRunEnd(window, [&] {
+            if (asked || CountResults(window) == 0)
+                return;
+            asked = true;
+            SendMessageW(window, WM_COMMAND, IDCANCEL, 0); // Escape
+            SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            testing::PumpMessages();
+            SendMessageW(window, WM_COMMAND, IDOK, 0); // Enter
+            Press(window, IDC_EXIT);
+        });
+        stopped = ColumnTexts(FileList(window), 1);
+        for (const std::wstring& file : files)
+            bytesAfterStop.push_back(ReadBytes(file));
+        PressToRun(window, IDC_CONVERT);
+        finished = ColumnTexts(FileList(window), 1);
+    });
+
+    const auto done = std::ranges::count(stopped, std::wstring(L"성공"));
+    ASSERT_GT(done, 0);
+    ASSERT_LT(done, 300);
+    ASSERT_EQ(boxes.Shown().size(), 8u);
+    for (int question = 1; question <= 4; ++question)
+        EXPECT_TRUE(boxes.Shown()[question].text.starts_with(L"작업이 진행 중입니다.")) << question;
+    EXPECT_EQ(boxes.Shown()[5].caption, L"변환중지 알림");
+    EXPECT_EQ(boxes.Shown()[5].text, L"변환작업을 중지하였습니다. 중지하기 전에 " + std::to_wstring(done) +
+                                         L" 개의 파일을 처리하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 "
+                                         L"직접 수정해주셔야 합니다.");
+    EXPECT_EQ(finished, Texts(300, L"성공"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.PathOf(L"")), {}), 300 + 300 - done)
+        << "no temporary file is left";
+    for (int row = 0; row < 300; ++row) {
+        const bool before = row < done;
+        EXPECT_EQ(stopped[row], before ? L"성공" : L"") << row;
+        EXPECT_EQ(bytesAfterStop[row], before ? kConverted : kAnsi) << row;
+        EXPECT_EQ(testing::Exists(files[row] + L".bak"), !before) << row;
+    }
+}
+
+// Text in UTF-16 or UTF-32, and anything holding a NUL byte, is no ANSI text: conversion leaves
+// it alone without asking, and adding the mark never puts one before a UTF-16 or UTF-32 mark.
+TEST(MainDialogRuns, WhatIsNotAnsiTextIsLeftAloneAndCounted)
+{
+    const std::string lateNul = [] {
+        std::string text;
+        while (text.size() < 600 * 1024) // past the first pieces that a file is read in
+            text += "\xB0\xA1";
+        return text + '\0';
+    }();
+    const struct {
+        const wchar_t* name;
+        std::string bytes;
+        bool converted;
+        bool marked;
+    } cases[] = {
+        {L"utf16le.txt",
+         std::string("\xFF\xFE"
+                     "A\0\n\0",
+                     6),
+         false, false},
+        {L"utf16be.txt", std::string("\xFE\xFF\0A", 4), false, false},
+        {L"utf32le.txt", std::string("\xFF\xFE\0\0A\0\0\0", 8), false, false},
+        {L"utf32be.txt", std::string("\0\0\xFE\xFF\0\0\0A", 8), false, false},
+        {L"binary.txt", std::string("A\0\xB0\xA1", 4), false, true},
+        {L"late-binary.txt", lateNul, false, true},
+        {L"ansi.txt", kAnsi, true, true},
+    };
+    ScratchFolder scratch;
+    Texts dropped;
+    for (const auto& c : cases)
+        dropped.push_back(scratch.Write(c.name, c.bytes));
+    ScriptedBoxes boxes({IDYES, IDOK, IDOK});
+    Texts afterConvert, afterInsert;
+    std::vector<std::string> convertedBytes;
+    RunMainDialog([&](HWND window) {
+        DropPaths(window, dropped);
+        testing::ClickCheckBox(ExtensionList(window), 0);
+        PressToRun(window, IDC_CONVERT);
+        afterConvert = ColumnTexts(FileList(window), 1);
+        for (const std::wstring& path : dropped)
+            convertedBytes.push_back(ReadBytes(path));
+        PressToRun(window, IDC_INSERT_HEADER);
+        afterInsert = ColumnTexts(FileList(window), 1);
+    });
+
+    ASSERT_EQ(boxes.Shown().size(), 3u) << "no box for any one file";
+    const std::wstring leftAlone = L"\n\nANSI 텍스트가 아닌 파일 ";
+    const std::wstring kinds = L" 개(UTF-16, UTF-32 또는 이진 파일)는 그대로 두었습니다.";
+    EXPECT_EQ(boxes.Shown()[1].text, kConversionSummary + leftAlone + L"6" + kinds);
+    EXPECT_EQ(boxes.Shown()[2].text, L"총 3 개의 파일에 대해서 BOM 을 추가하였습니다." + leftAlone + L"4" + kinds);
+    for (size_t row = 0; row < std::size(cases); ++row) {
+        const auto& c = cases[row];
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(c.name)));
+        const std::string expected = c.converted ? kConverted : c.bytes;
+        EXPECT_EQ(afterConvert[row], c.converted ? L"성공" : L"실패");
+        EXPECT_EQ(convertedBytes[row], expected);
+        EXPECT_EQ(testing::Exists(dropped[row] + L".bak"), c.converted);
+        EXPECT_EQ(afterInsert[row], c.marked ? L"성공" : L"실패");
+        EXPECT_EQ(ReadBytes(dropped[row]), c.marked && !c.converted ? kMark + c.bytes : expected);
+    }
 }
 
 } // namespace
