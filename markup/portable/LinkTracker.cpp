@@ -18,13 +18,6 @@ LinkTracker::~LinkTracker()
     }
 }
 
-void LinkTracker::AddArea(const LinkArea& area)
-{
-    if (std::find(linkAreas.begin(), linkAreas.end(), area) == linkAreas.end()) {
-        linkAreas.push_back(area);
-    }
-}
-
 const LinkArea* LinkTracker::AreaAt(int x, int y) const
 {
     const auto found =

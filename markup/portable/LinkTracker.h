@@ -43,8 +43,7 @@ public:
     LinkTracker& operator=(const LinkTracker&) = delete;
 
     void ClearAreas() { linkAreas.clear(); }
-    // Drawing the same text again adds nothing: an area already known is not added twice.
-    void AddArea(const LinkArea& area);
+    void AddArea(const LinkArea& area) { linkAreas.push_back(area); }
     const std::vector<LinkArea>& Areas() const { return linkAreas; }
 
     // Follows the pointer (client coordinates): a change of link is reported to the hover

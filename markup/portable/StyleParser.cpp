@@ -4,6 +4,7 @@
 #include "markup/portable/StyleKeywords.h"
 #include "markup/portable/TextScan.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -24,35 +25,45 @@ int TruncateToInt(double value)
     return static_cast<int>(value);
 }
 
-// Reads the value of a declaration whose name ends at position (on a space or ":"). Answers
-// false for a name without ":"; the position then stays on the character after the spaces.
-bool ReadDeclarationValue(std::wstring_view text, std::size_t& position, std::wstring_view& value)
+bool IsHexDigit(wchar_t c)
 {
-    value = {};
-    if (!ExpectChar(text, position, L':')) {
-        return false;
-    }
-    const wchar_t first = SkipSet(text, position, L" ;");
-    if (position == text.size()) {
-        return true;
-    }
-    if (first == L'"') {
-        const std::size_t close = text.find(L'"', position + 1);
-        if (close == std::wstring_view::npos) {
-            position = text.size();
-            return true;
-        }
-        value = text.substr(position + 1, close - position - 1);
-        position = close + 1;
-        return true;
-    }
-    const std::size_t start = position;
-    ReadUntil(text, position, L";");
-    value = text.substr(start, position - start);
-    return true;
+    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F');
 }
 
 } // namespace
+
+std::optional<Declaration> ReadDeclaration(std::wstring_view text, std::size_t& position)
+{
+    if (!NameStart(text, position)) {
+        return std::nullopt;
+    }
+    const std::size_t nameStart = position;
+    if (ReadUntil(text, position, L" :") == L'\0') {
+        return std::nullopt;
+    }
+    Declaration declaration{text.substr(nameStart, position - nameStart), {}, ExpectChar(text, position, L':')};
+    if (!declaration.hasColon) {
+        return declaration;
+    }
+    SkipSet(text, position, L" ;");
+    if (position == text.size()) {
+        return declaration;
+    }
+    if (text[position] == L'"') {
+        const std::size_t close = text.find(L'"', position + 1);
+        if (close == std::wstring_view::npos) {
+            position = text.size();
+            return declaration;
+        }
+        declaration.value = text.substr(position + 1, close - position - 1);
+        position = close + 1;
+        return declaration;
+    }
+    const std::size_t start = position;
+    ReadUntil(text, position, L";");
+    declaration.value = text.substr(start, position - start);
+    return declaration;
+}
 
 int StyleParser::ParseLength(std::wstring_view value, int current, bool sizeKeywords) const
 {
@@ -105,7 +116,7 @@ Color StyleParser::ParseColor(std::wstring_view value, Color current) const
         return current;
     }
     if (value.front() == L'#') {
-        if (value.size() != 7) {
+        if (value.size() != 7 || !std::all_of(value.begin() + 1, value.end(), IsHexDigit)) {
             return current;
         }
         // #RRGGBB read as the number BBGGRR is the colour in 0x00BBGGRR order.
@@ -169,15 +180,9 @@ void StyleParser::ParseStyleDeclarations(std::wstring_view declarations, MarkupS
 {
     const std::wstring text = LowerAscii(declarations);
     std::size_t position = 0;
-    while (position < text.size() && NameStart(text, position)) {
-        const std::size_t nameStart = position;
-        if (ReadUntil(text, position, L" :") == L'\0') {
-            return;
-        }
-        const std::wstring_view name = std::wstring_view(text).substr(nameStart, position - nameStart);
-        std::wstring_view value;
-        if (ReadDeclarationValue(text, position, value)) {
-            ApplyProperty(name, value, style);
+    while (const std::optional<Declaration> declaration = ReadDeclaration(text, position)) {
+        if (declaration->hasColon) {
+            ApplyProperty(declaration->name, declaration->value, style);
         }
     }
 }

@@ -10,7 +10,6 @@ set(markup_fuzzers
   fuzz_markup_tokens
   fuzz_style_declarations
   fuzz_tag_attributes
-  fuzz_table_scan
   fuzz_line_break
   fuzz_open_command
 )
