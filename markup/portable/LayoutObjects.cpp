@@ -36,13 +36,14 @@ struct LayoutPass::Image {
 
 void LayoutPass::Tab(int count)
 {
+    // Stops are counted from the line's start, so an aligned line keeps its measured width.
     const int tab = drawer_.tabWidth_;
-    const std::int64_t pastStop = ((std::int64_t{x_} - block_.left) % tab + tab) % tab;
-    const std::int64_t advance = std::int64_t{count} * tab - pastStop; // the next stop is one of the count
-    x_ = AddSaturated(x_, advance);
+    const int advance =
+        SaturateToInt(std::int64_t{count} * tab - lineContent_ % tab); // the next stop is one of the count
     if (!Measuring()) {
         remainingContent_ = SubtractSaturated(remainingContent_, advance);
     }
+    Advance(advance, advance);
 }
 
 void LayoutPass::Rule(std::wstring_view attributes)
@@ -68,22 +69,21 @@ void LayoutPass::Rule(std::wstring_view attributes)
             color = parser.ParseShownColor(attribute.value, color);
         }
     });
-    int advance = width;
+    // A percentage is of the block's width, known when drawing; until then the rule counts 1 pixel.
+    const int measured = isPercent ? 1 : width;
+    int drawn = measured;
     if (Measuring()) {
         if (isPercent) {
             line_.percent = AddSaturated(line_.percent, width);
-            advance = 1;
         }
         line_.height = std::max(line_.height, AddSaturated(thickness, kRuleRoom));
         line_.align = Style().textAlign;
     } else {
-        if (isPercent) {
-            advance = PercentOf(block_.Width(), width);
-        }
+        drawn = isPercent ? PercentOf(block_.Width(), width) : width;
         const int middle = AddSaturated(y_, line_.height / 2);
-        surface_.DrawLine({x_, middle}, {AddSaturated(x_, advance), middle}, color, BorderSolid, thickness);
+        surface_.DrawLine({x_, middle}, {AddSaturated(x_, drawn), middle}, color, BorderSolid, thickness);
     }
-    x_ = AddSaturated(x_, advance);
+    Advance(drawn, measured);
 }
 
 void LayoutPass::StringRun(std::wstring_view text)
@@ -100,7 +100,7 @@ void LayoutPass::StringRun(std::wstring_view text)
         surface_.DrawTextRun(x_, top, text);
         remainingContent_ = SubtractSaturated(remainingContent_, width);
     }
-    x_ = AddSaturated(x_, width);
+    Advance(width, width);
 }
 
 void LayoutPass::LayOutImage(TagKind kind, std::wstring_view attributes)
@@ -131,14 +131,16 @@ void LayoutPass::LayOutImage(TagKind kind, std::wstring_view attributes)
     if (!Measuring() && shows) {
         const PixelRect area{x_, top, AddSaturated(x_, box.width), AddSaturated(top, box.height)};
         style_.AddLinkArea(area.left, area.top, area.right, area.bottom);
-        DrawImage(image, spec, {x_, top, AddSaturated(x_, image.display.width), AddSaturated(top, image.display.height)});
+        DrawImage(image, spec,
+                  {x_, top, AddSaturated(x_, image.display.width), AddSaturated(top, image.display.height)});
     }
-    x_ = AddSaturated(x_, box.width);
+    Advance(box.width, box.width);
 }
 
 LayoutPass::Image LayoutPass::OpenImage(TagKind kind, const ImageSpec& spec)
 {
-    const bool hasSource = spec.resourceId != 0 || spec.libraryResourceId != 0 || spec.handle != 0 || !spec.file.empty();
+    const bool hasSource =
+        spec.resourceId != 0 || spec.libraryResourceId != 0 || spec.handle != 0 || !spec.file.empty();
     Image image;
     if (!hasSource) {
         // A strip without a source shows an icon of the owner's image list.
@@ -149,7 +151,7 @@ LayoutPass::Image LayoutPass::OpenImage(TagKind kind, const ImageSpec& spec)
         }
         return image;
     }
-    ImageRequest request{ImageKind::Bitmap, spec.resourceId,   spec.file, spec.libraryResourceId,
+    ImageRequest request{ImageKind::Bitmap, spec.resourceId,          spec.file, spec.libraryResourceId,
                          spec.library,      HandleValue(spec.handle), {}};
     if (kind == TagKind::Icon) {
         const PixelSize standard = surface_.StandardIconSize();
@@ -176,10 +178,9 @@ LayoutPass::Image LayoutPass::OpenImage(TagKind kind, const ImageSpec& spec)
         } else if (cell.height <= 0) {
             cell.height = cell.width;
         }
-        const std::int64_t cells =
-            cell.width > 0 && cell.height > 0
-                ? std::int64_t{natural.width / cell.width} * (natural.height / cell.height)
-                : 0;
+        const std::int64_t cells = cell.width > 0 && cell.height > 0
+                                       ? std::int64_t{natural.width / cell.width} * (natural.height / cell.height)
+                                       : 0;
         if (spec.index < 0 || spec.index >= cells) {
             image.surfaceImage.reset(); // a cell outside the strip takes no space
             return image;

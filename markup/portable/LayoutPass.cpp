@@ -130,14 +130,16 @@ void LayoutPass::LayOutText(std::wstring_view run)
             piece = {run, surface_.TextExtent(run).width};
             run = {};
         }
-        int advance = piece.width;
-        if (Measuring() && !piece.text.empty()) {
-            line_.align = Style().textAlign;
-            line_.breakCount = AddSaturated(line_.breakCount, Spaces(piece.text));
+        int drawn = piece.width;
+        if (Measuring()) {
+            if (!piece.text.empty()) {
+                line_.align = Style().textAlign;
+                line_.breakCount = AddSaturated(line_.breakCount, Spaces(piece.text));
+            }
         } else if (piece.width != 0) {
-            advance = DrawPiece(piece.text, piece.width, top, height);
+            drawn = DrawPiece(piece.text, piece.width, top, height);
         }
-        x_ = AddSaturated(x_, advance);
+        Advance(drawn, piece.width);
         if (!run.empty()) {
             EndLine(true, 1);
             StartLine();
@@ -191,8 +193,8 @@ void LayoutPass::StartLine()
     } else {
         line_ = lineIndex_ < lines.size() ? lines[lineIndex_] : LineRecord{};
         const int available = block_.Width();
-        const int width = line_.percent != 0 ? AddSaturated(line_.width, PercentOf(available, line_.percent))
-                                              : line_.width;
+        const int width =
+            line_.percent != 0 ? AddSaturated(line_.width, PercentOf(available, line_.percent)) : line_.width;
         if (line_.align == TextAlign::Justify && line_.wrapped) {
             surface_.SetTextJustification(std::max(SubtractSaturated(available, width), 0), line_.breakCount);
         } else {
@@ -207,7 +209,7 @@ void LayoutPass::StartLine()
         remainingContent_ = width;
         remainingBreaks_ = line_.breakCount;
     }
-    lineStartX_ = x_;
+    lineContent_ = 0;
 }
 
 void LayoutPass::EndLine(bool wrapped, int count)
@@ -216,9 +218,8 @@ void LayoutPass::EndLine(bool wrapped, int count)
         if (line_.height == 0) {
             line_.height = surface_.TextMetrics().height;
         }
-        const int width = SubtractSaturated(x_, block_.left);
-        widest_ = std::max(widest_, width);
-        line_.width = width;
+        widest_ = std::max(widest_, lineContent_);
+        line_.width = lineContent_;
         line_.height = AddSaturated(line_.height, line_.descent);
         line_.wrapped = wrapped;
         drawer_.lines_[lineIndex_] = line_;
@@ -228,9 +229,10 @@ void LayoutPass::EndLine(bool wrapped, int count)
     x_ = block_.left;
 }
 
-int LayoutPass::BreakSpace() const
+void LayoutPass::Advance(int drawn, int measured)
 {
-    return SubtractSaturated(breakWidth_, std::int64_t{x_} - lineStartX_);
+    x_ = AddSaturated(x_, drawn);
+    lineContent_ = AddSaturated(lineContent_, measured);
 }
 
 int LayoutPass::TextTop(int height)
@@ -245,8 +247,8 @@ int LayoutPass::TextTop(int height)
     switch (Style().verticalAlign) {
     case VerticalAlign::Middle:
         return SaturateToInt(y + (std::int64_t{line_.height} - metrics.height) / 2);
-    case VerticalAlign::Bottom:
-        return SaturateToInt(y + line_.height - metrics.ascent);
+    case VerticalAlign::Bottom: // the text's bottom on the line's, descent included
+        return SaturateToInt(y + line_.height - metrics.height);
     case VerticalAlign::Baseline:
         return SaturateToInt(y + line_.height - metrics.ascent - line_.descent);
     case VerticalAlign::Top:

@@ -3,6 +3,7 @@
 #include "framework/portable/PixelGeometry.h"
 #include "markup/portable/HostSurface.h"
 #include "markup/portable/ImageAttributes.h"
+#include "markup/portable/LayoutMath.h"
 #include "markup/portable/LayoutRecords.h"
 #include "markup/portable/MarkupDocument.h"
 #include "markup/portable/MarkupPass.h"
@@ -37,8 +38,8 @@ private:
 
     // Inline blocks and the tables among them, stacked down from the rectangle's top. Lines
     // break at breakWidth (0: never), the width the measure pass had for the block.
-    PixelSize LayOutPieces(std::size_t from, std::size_t to, const std::vector<std::size_t>& tables,
-                           PixelRect rect, int breakWidth);
+    PixelSize LayOutPieces(std::size_t from, std::size_t to, const std::vector<std::size_t>& tables, PixelRect rect,
+                           int breakWidth);
     PixelSize LayOutInline(std::size_t from, std::size_t to, const PixelRect& rect, int breakWidth);
     void LayOutToken(const MarkupToken& token);
     void LayOutText(std::wstring_view run);
@@ -47,8 +48,10 @@ private:
     void StartLine();
     void EndLine(bool wrapped, int count);
     bool Wrapping() const { return breakWidth_ != 0; }
-    bool LineIsEmpty() const { return x_ == lineStartX_; }
-    int BreakSpace() const; // what is left of the break width on this line
+    bool LineIsEmpty() const { return lineContent_ == 0; }
+    int BreakSpace() const { return SubtractSaturated(breakWidth_, lineContent_); }
+    // Moves on along the line: x by what is drawn, the content by what the measure counted.
+    void Advance(int drawn, int measured);
     int TextTop(int height);
     int ObjectTop(int height);
 
@@ -80,7 +83,9 @@ private:
     int widest_ = 0;
     std::size_t lineIndex_ = 0;
     LineRecord line_;
-    int lineStartX_ = 0;
+    // Width of the line so far as the measure pass counts it: without justification, and with a
+    // percentage rule as one pixel. Both passes break lines by it, so they break alike.
+    int lineContent_ = 0;
     int remainingContent_ = 0; // draw pass: unjustified width of the line from x on
     int remainingBreaks_ = 0; // draw pass: spaces of the line from x on
 

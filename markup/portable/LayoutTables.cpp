@@ -216,7 +216,12 @@ void LayoutPass::LayOutCell(const CellNode& cell, const PixelRect& rect, CellSlo
     const int inset = AddSaturated(style.margin, style.borderWidth);
     PixelRect content{rect.left, rect.top, AddSaturated(rect.left, width), rect.top};
     if (Measuring()) {
-        slot = {std::clamp(span.columns, 1, maxSpan.width), std::clamp(span.rows, 1, maxSpan.height), width, 0, 0, 0,
+        slot = {std::clamp(span.columns, 1, maxSpan.width),
+                std::clamp(span.rows, 1, maxSpan.height),
+                width,
+                0,
+                0,
+                0,
                 width > 0};
     } else {
         const ColorScheme& colors = drawer_.language_.Colors();
@@ -229,7 +234,8 @@ void LayoutPass::LayOutCell(const CellNode& cell, const PixelRect& rect, CellSlo
         }
         content = Inset(rect, inset);
         if (style.verticalAlign == VerticalAlign::Middle) {
-            content.top = AddSaturated(content.top, (std::int64_t{content.bottom} - slot.contentHeight - content.top) / 2);
+            content.top =
+                AddSaturated(content.top, (std::int64_t{content.bottom} - slot.contentHeight - content.top) / 2);
         } else if (style.verticalAlign == VerticalAlign::Bottom) {
             content.top = SubtractSaturated(content.bottom, slot.contentHeight);
         }

@@ -9,7 +9,7 @@ namespace fennick {
 namespace {
 
 constexpr std::wstring_view kBreakCharacters = L" -.,!:;)}]?";
-constexpr std::size_t kFirstWindow = 64;
+constexpr std::size_t kFirstWindow = 8;
 
 bool IsLowSurrogate(wchar_t c)
 {
