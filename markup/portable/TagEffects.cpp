@@ -88,7 +88,7 @@ void ApplyLinkAttributes(std::wstring_view attributes, MarkupStyle& style)
 
 int ReadTagCount(std::wstring_view attributes)
 {
-    const int count = attributes.empty() ? 1 : ReadInt(attributes.substr(1));
+    const int count = attributes.starts_with(L'=') ? ReadInt(attributes.substr(1)) : 1;
     return std::clamp(count, 1, maxTagCount);
 }
 

@@ -96,7 +96,7 @@ TEST_F(MarkupPassTest, ClassNamesIgnoreCaseAndTheFirstClassCounts)
 TEST_F(MarkupPassTest, NonNestingTagsActAtOnceWithClampedCounts)
 {
     actions.strings[7] = L"loaded";
-    const std::vector<TagOutcome> outcomes = Run(L"<br><br=3></br><br 2><t=2><hr width=50%><strip cx=16>"
+    const std::vector<TagOutcome> outcomes = Run(L"<br><br=3></br><br 12><t=2><hr width=50%><strip cx=16>"
                                                  L"<string idres=7><string iddll=8><string><br=0><t=99999>");
     const std::vector<std::pair<TagEffect, int>> expected = {
         {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 3}, {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 1},
