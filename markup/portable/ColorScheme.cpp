@@ -1,7 +1,5 @@
 #include "markup/portable/ColorScheme.h"
 
-#include "markup/portable/TextScan.h"
-
 namespace fennick {
 
 namespace {
@@ -43,7 +41,7 @@ Color ColorScheme::ColorByName(std::wstring_view name, Color fallback) const
     if (!enabled) {
         return disabledColor;
     }
-    const auto found = colorNames.find(LowerAscii(name));
+    const auto found = colorNames.find(name);
     return found == colorNames.end() ? fallback : found->second;
 }
 

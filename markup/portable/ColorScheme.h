@@ -2,6 +2,8 @@
 
 #include "markup/portable/Color.h"
 
+#include "markup/portable/TextScan.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -28,7 +30,7 @@ public:
     Color Shown(Color color) const { return enabled ? color : disabledColor; }
 
 private:
-    std::map<std::wstring, Color, std::less<>> colorNames;
+    std::map<std::wstring, Color, LessIgnoringAsciiCase> colorNames; // lower-case names
     bool enabled = true;
     Color disabledColor = 0x808080;
 };

@@ -178,7 +178,13 @@ std::int32_t StyleParser::ParseBackgroundEffect(std::wstring_view value, std::in
 
 void StyleParser::ParseStyleDeclarations(std::wstring_view declarations, MarkupStyle& style) const
 {
-    const std::wstring text = LowerAscii(declarations);
+    // Class declarations are usually lower case already: only others are copied to be lowered.
+    std::wstring lowered;
+    if (HasUpperAscii(declarations)) {
+        lowered = LowerAscii(declarations);
+        declarations = lowered;
+    }
+    const std::wstring_view text = declarations;
     std::size_t position = 0;
     while (const std::optional<Declaration> declaration = ReadDeclaration(text, position)) {
         if (declaration->hasColon) {
