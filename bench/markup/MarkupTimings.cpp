@@ -40,7 +40,8 @@ Timing TimeMeasureAndDraw(HDC dc, DrawManager& drawing, const std::wstring& text
         drawer.Draw(surface, {0, 0, size.width, size.height});
         GdiFlush();
         if (i > 0) {
-            milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            milliseconds.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }
     }
     std::sort(milliseconds.begin(), milliseconds.end());

@@ -12,7 +12,7 @@ namespace fennick {
 
 namespace {
 
-constexpr std::array<int, 7> fontSizeKeywords{8, 10, 12, 14, 18, 24, 36};
+constexpr std::array<int, 7> kFontSizeKeywords{8, 10, 12, 14, 18, 24, 36};
 
 int TruncateToInt(double value)
 {
@@ -104,8 +104,8 @@ int StyleParser::ParseLength(std::wstring_view value, int current, bool sizeKeyw
         return SaturateToInt(dots / 6);
     }
     const std::uint32_t plain = ReadUnsigned(value, 0);
-    if (sizeKeywords && plain >= 1 && plain <= fontSizeKeywords.size()) {
-        return fontSizeKeywords[plain - 1];
+    if (sizeKeywords && plain >= 1 && plain <= kFontSizeKeywords.size()) {
+        return kFontSizeKeywords[plain - 1];
     }
     return static_cast<std::int32_t>(plain);
 }
