@@ -39,7 +39,7 @@ void LayoutPass::Tab(int count)
     // Stops are counted from the line's start, so an aligned line keeps its measured width.
     const int tab = drawer_.tabWidth_;
     const int advance =
-        SaturateToInt(std::int64_t{count} * tab - lineContent_ % tab); // the next stop is one of the count
+        ClampCoordinate(std::int64_t{count} * tab - lineContent_ % tab); // the next stop is one of the count
     if (!Measuring()) {
         remainingContent_ = SubtractSaturated(remainingContent_, advance);
     }
