@@ -67,8 +67,10 @@ private:
     PixelSize LayOutTable(const TableNode& node, const PixelRect& rect);
     TableLayout NewTableLayout(const TableNode& node);
     // Draw pass: spreads the columns over the rectangle's width, draws the background and the
-    // border, and answers where the table went.
-    PixelRect PlaceTable(TableLayout& table, const PixelRect& rect, int borderAllowance);
+    // border, and answers where the table went. Every drawing spreads the measured widths
+    // afresh, so drawing again, into another width too, draws what a first drawing would.
+    PixelRect PlaceTable(const TableLayout& table, const PixelRect& rect, int borderAllowance,
+                         std::vector<int>& columnWidths);
     void LayOutRow(const RowNode& row, int rowIndex, TableLayout& table, GridPlacer& placer, const TableFrame& frame);
     void LayOutCell(const CellNode& cell, const PixelRect& rect, CellSlot& slot, PixelSize maxSpan);
 

@@ -91,9 +91,10 @@ PixelSize LayoutPass::LayOutTable(const TableNode& node, const PixelRect& rect)
     TableFrame frame{style.padding, {}, {}};
     PixelSize size;
     if (!Measuring()) {
-        const PixelRect placed = PlaceTable(table, rect, borderAllowance);
+        std::vector<int> columnWidths = table.columnWidths;
+        const PixelRect placed = PlaceTable(table, rect, borderAllowance, columnWidths);
         const PixelRect area = Inset(placed, BorderInset(style.borderStyle, style.borderWidth));
-        frame.columnStarts = TrackStarts(table.columnWidths, frame.spacing, area.left);
+        frame.columnStarts = TrackStarts(columnWidths, frame.spacing, area.left);
         frame.rowStarts = TrackStarts(table.rowHeights, frame.spacing, area.top);
         size = {placed.Width(), placed.Height()};
     }
@@ -141,16 +142,17 @@ TableLayout LayoutPass::NewTableLayout(const TableNode& node)
     return TableLayout(rows, columns);
 }
 
-PixelRect LayoutPass::PlaceTable(TableLayout& table, const PixelRect& rect, int borderAllowance)
+PixelRect LayoutPass::PlaceTable(const TableLayout& table, const PixelRect& rect, int borderAllowance,
+                                 std::vector<int>& columnWidths)
 {
     const MarkupStyle& style = Style();
     const int spacing = style.padding;
-    int width = AddSaturated(NaturalExtent(table.columnWidths, spacing), borderAllowance);
+    int width = AddSaturated(NaturalExtent(columnWidths, spacing), borderAllowance);
     const int height = AddSaturated(NaturalExtent(table.rowHeights, spacing), borderAllowance);
     const int available = rect.Width();
     int left = rect.left;
     if (width < available) {
-        if (SpreadExtraWidth(table, available - width)) {
+        if (SpreadExtraWidth(columnWidths, table.fixedColumns, available - width)) {
             width = available;
         } else if (style.textAlign == TextAlign::Center) {
             left = AddSaturated(left, (std::int64_t{available} - width) / 2);

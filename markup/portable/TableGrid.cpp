@@ -115,16 +115,16 @@ void SettleRowHeights(TableLayout& table)
     }
 }
 
-bool SpreadExtraWidth(TableLayout& table, int extra)
+bool SpreadExtraWidth(std::vector<int>& columnWidths, const std::vector<std::uint8_t>& fixedColumns, int extra)
 {
-    auto open = static_cast<int>(std::count(table.fixedColumns.begin(), table.fixedColumns.end(), 0));
+    auto open = static_cast<int>(std::count(fixedColumns.begin(), fixedColumns.end(), 0));
     if (open == 0) {
         return false;
     }
-    for (int column = 0; column < table.Columns(); ++column) {
-        if (!table.fixedColumns[column]) {
+    for (std::size_t column = 0; column < columnWidths.size(); ++column) {
+        if (!fixedColumns[column]) {
             const int share = extra / open--;
-            table.columnWidths[column] = AddSaturated(table.columnWidths[column], share);
+            columnWidths[column] = AddSaturated(columnWidths[column], share);
             extra -= share;
         }
     }

@@ -41,6 +41,6 @@ void SettleRowHeights(TableLayout& table);
 
 // Spreads extra width over the columns that are not fixed, in column order, later columns
 // taking the remainder; false when every column is fixed.
-bool SpreadExtraWidth(TableLayout& table, int extra);
+bool SpreadExtraWidth(std::vector<int>& columnWidths, const std::vector<std::uint8_t>& fixedColumns, int extra);
 
 } // namespace fennick

@@ -73,7 +73,11 @@ public:
     void DrawTextRun(int x, int y, std::wstring_view text) override
     {
         const PixelSize size = TextExtent(text);
-        calls.push_back({DrawKind::Text, {x, y, x + size.width, y + size.height}, std::wstring(text), textColor_});
+        const auto end = [](int from, int extent) {
+            return static_cast<int>(std::min<std::int64_t>(std::int64_t{from} + extent, INT32_MAX));
+        };
+        calls.push_back(
+            {DrawKind::Text, {x, y, end(x, size.width), end(y, size.height)}, std::wstring(text), textColor_});
     }
     void DrawLine(PixelPoint from, PixelPoint to, Color color, int borderStyle, int width) override
     {

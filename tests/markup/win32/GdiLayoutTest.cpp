@@ -65,14 +65,17 @@ TEST_F(GdiLayoutTest, TableBordersAndCellBackgroundsLieWhereTheArithmeticPutsThe
 {
     Measure(L"<table border=1 cellspacing=2 cellpadding=3><tr><td bgcolor=#ff0000>a</td><td>b</td></tr></table>");
     Draw({10, 10, 10 + 120, 200});
-    const TableLayout& table = drawer.Tables().at(0); // its first column spread over the 120 pixels
+    const TableLayout& table = drawer.Tables().at(0);
     const int bottom = 10 + 1 + 2 + table.rowHeights[0] + 2 + 1;
+    // The 120 pixels less the border, spacings and gap, shared by the two columns.
+    const int natural = 1 + 2 + table.columnWidths[0] + 2 + 1 + table.columnWidths[1] + 2 + 1;
+    const int firstWidth = table.columnWidths[0] + (120 - natural) / 2;
     // Borders are drawn on a rectangle's right and bottom edges, one pixel past its inside.
     EXPECT_TRUE(canvas.At(10, 15) == Black && canvas.At(10 + 120, 15) == Black && canvas.At(15, bottom) == Black);
     EXPECT_EQ(canvas.At(11, 15), White); // the spacing
     EXPECT_EQ(canvas.At(12, 15), White);
     EXPECT_EQ(canvas.At(13, 15), Black); // the cell's border
-    const int cellRight = 13 + table.columnWidths[0];
+    const int cellRight = 13 + firstWidth;
     EXPECT_TRUE(canvas.At(14, 14) == RGB(255, 0, 0) && canvas.At(cellRight - 1, bottom - 4) == RGB(255, 0, 0));
     EXPECT_EQ(canvas.At(cellRight, 14), Black);
     EXPECT_EQ(canvas.At(cellRight + 1, 14), White);
