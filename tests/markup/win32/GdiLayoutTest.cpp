@@ -82,6 +82,19 @@ TEST_F(GdiLayoutTest, TableBordersAndCellBackgroundsLieWhereTheArithmeticPutsThe
     EXPECT_EQ(canvas.At(15, bottom + 1), White);
 }
 
+TEST_F(GdiLayoutTest, ALibraryNamedByTheMarkupIsReadForItsImageWithoutRunningItsCode)
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring marker = std::wstring(folder) + L"fennick-library-code-ran";
+    DeleteFileW(marker.c_str());
+    EXPECT_EQ(Measure(L"<bmp iddll=1 srcdll=markup_resource_library.dll>"), (PixelSize{4 + 1, 2 + 1}));
+    Draw({0, 0, 10, 10});
+    EXPECT_EQ(canvas.At(3, 1), RGB(255, 0, 0));
+    EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetModuleHandleW(L"markup_resource_library.dll"), nullptr) << "freed after loading";
+}
+
 TEST_F(GdiLayoutTest, DeeplyNestedTablesAndHugeFontsLayOutOnTheProgramsStack)
 {
     std::wstring deep;
