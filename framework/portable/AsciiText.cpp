@@ -23,4 +23,14 @@ bool EqualsIgnoringAsciiCase(std::wstring_view first, std::wstring_view second)
     return std::ranges::equal(first, second, {}, ToLowerAscii, ToLowerAscii);
 }
 
+bool HasUpperAscii(std::wstring_view text)
+{
+    return std::ranges::any_of(text, [](wchar_t c) { return c >= L'A' && c <= L'Z'; });
+}
+
+bool LessIgnoringAsciiCase::operator()(std::wstring_view first, std::wstring_view second) const
+{
+    return std::ranges::lexicographical_compare(first, second, {}, ToLowerAscii, ToLowerAscii);
+}
+
 } // namespace fennick

@@ -39,5 +39,13 @@ std::wstring LowerAscii(std::wstring_view text);
 std::wstring UpperAscii(std::wstring_view text);
 
 bool EqualsIgnoringAsciiCase(std::wstring_view first, std::wstring_view second);
+bool HasUpperAscii(std::wstring_view text);
+
+// Orders texts as their lower-case forms would be ordered, without making them: a map whose keys
+// are lower case finds any spelling of a key with it.
+struct LessIgnoringAsciiCase {
+    using is_transparent = void;
+    bool operator()(std::wstring_view first, std::wstring_view second) const;
+};
 
 } // namespace fennick

@@ -8,90 +8,78 @@ namespace fennick {
 
 namespace {
 
-constexpr std::wstring_view breakCharacters = L" -.,!:;)}]?";
+constexpr std::wstring_view kBreakCharacters = L" -.,!:;)}]?";
+constexpr std::size_t kFirstWindow = 8;
 
 bool IsLowSurrogate(wchar_t c)
 {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-int Width(const HostSurface& surface, std::wstring_view text)
+// The front of the run that fits into space. The surface measures all it is given, so it gets
+// growing windows of the run: about twice the fitting part at most, however long the run.
+TextFit FitFront(const HostSurface& surface, std::wstring_view run, int space)
 {
-    return surface.TextExtent(text).width;
-}
-
-// The index after the last break character whose prefix fits into space; 0 when none does,
-// or npos when the whole run fits.
-std::size_t LastFittingBreak(const HostSurface& surface, std::wstring_view run, int space)
-{
-    std::size_t last = 0;
-    for (std::size_t i = 0;;) {
-        last = i;
-        i = std::min(run.find_first_of(breakCharacters, i + 1), run.size());
-        if (Width(surface, run.substr(0, i)) > space) {
-            return last;
-        }
-        if (i == run.size()) {
-            return std::wstring_view::npos;
+    if (space < 0) {
+        return {};
+    }
+    for (std::size_t window = kFirstWindow;; window *= 2) {
+        const std::wstring_view front = run.substr(0, window);
+        const TextFit fit = surface.FitText(front, space);
+        if (fit.count < front.size() || front.size() == run.size()) {
+            return fit;
         }
     }
 }
 
-// The longest prefix, of one character at least, that fits into space; never ends between
-// the two halves of a surrogate pair.
-std::size_t FittingCharacters(const HostSurface& surface, std::wstring_view run, int space)
+// The index of the last break character whose front part (without it) fits, at most `fitting`;
+// 0 when there is none after the first character.
+std::size_t LastBreak(std::wstring_view run, std::size_t fitting)
 {
-    std::size_t low = 1;
-    std::size_t high = run.size();
-    while (low < high) {
-        const std::size_t middle = low + (high - low + 1) / 2;
-        if (Width(surface, run.substr(0, middle)) <= space) {
-            low = middle;
-        } else {
-            high = middle - 1;
+    for (std::size_t i = std::min(fitting, run.size() - 1); i > 0; --i) {
+        if (kBreakCharacters.find(run[i]) != std::wstring_view::npos) {
+            return i;
         }
     }
-    if (low < run.size() && IsLowSurrogate(run[low])) {
-        low += low == 1 ? 1 : -1;
-    }
-    return low;
+    return 0;
 }
 
-// The piece of the given length, cut at a break: trailing spaces stay with neither part.
-std::wstring TakeBrokenPiece(const HostSurface& surface, std::wstring& run, std::size_t length, int& space)
+LinePiece Take(const HostSurface& surface, std::wstring_view& run, std::size_t length, bool trim)
 {
-    std::wstring piece(TrimTrailingSpaces(std::wstring_view(run).substr(0, length)));
-    run = std::wstring(TrimLeadingSpaces(std::wstring_view(run).substr(length)));
-    space = Width(surface, piece);
-    return piece;
+    std::wstring_view piece = run.substr(0, length);
+    run.remove_prefix(length);
+    if (trim) {
+        piece = TrimTrailingSpaces(piece);
+        run = TrimLeadingSpaces(run);
+    }
+    return {piece, surface.TextExtent(piece).width};
 }
 
 } // namespace
 
-std::wstring BreakLine(const HostSurface& surface, std::wstring& run, int lineWidth, int& space)
+LinePiece BreakLine(const HostSurface& surface, std::wstring_view& run, int space, bool lineIsEmpty)
 {
     if (run.empty()) {
-        space = 0;
         return {};
     }
-    if (space >= 0) {
-        const std::size_t last = LastFittingBreak(surface, run, space);
-        if (last == std::wstring_view::npos) {
-            return TakeBrokenPiece(surface, run, run.size(), space);
-        }
-        if (last > 0) {
-            return TakeBrokenPiece(surface, run, last + 1, space);
-        }
+    const TextFit fit = FitFront(surface, run, space);
+    if (fit.count >= run.size()) {
+        const LinePiece whole{run, fit.width};
+        run = {};
+        return whole;
     }
-    if (space != lineWidth) {
-        space = 0; // the line already holds something: the run starts the next line
+    if (const std::size_t last = LastBreak(run, fit.count); last > 0) {
+        return Take(surface, run, last + 1, true);
+    }
+    if (!lineIsEmpty) {
+        run = TrimLeadingSpaces(run); // the run starts the next line, as if broken before it
         return {};
     }
-    const std::size_t length = FittingCharacters(surface, run, space);
-    std::wstring piece = run.substr(0, length);
-    run.erase(0, length);
-    space = Width(surface, piece);
-    return piece;
+    std::size_t length = std::max<std::size_t>(fit.count, 1);
+    if (length < run.size() && IsLowSurrogate(run[length])) {
+        length += length == 1 ? 1 : -1; // never between the halves of a surrogate pair
+    }
+    return Take(surface, run, length, false);
 }
 
 std::size_t CountChar(std::wstring_view text, wchar_t character)

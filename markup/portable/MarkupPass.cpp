@@ -8,8 +8,8 @@ namespace fennick {
 
 MarkupPass::MarkupPass(MarkupLanguage& language, HostSurface& surface) : language_(language), surface_(surface)
 {
-    ResetStyle(currentStyle);
-    ApplyStyleClass(L"body", currentStyle);
+    ResetStyle(currentStyle_);
+    ApplyStyleClass(L"body", currentStyle_);
     SelectStyleFont();
 }
 
@@ -34,23 +34,38 @@ TagOutcome MarkupPass::ApplyTag(const MarkupTag& tag)
 
 bool MarkupPass::OpenStyle(std::wstring_view key)
 {
-    if (styleStack.size() >= maxStyleNesting) {
+    if (styleStack_.size() >= kMaxStyleNesting) {
         return false;
     }
-    styleStack.push_back(currentStyle);
-    styleStack.back().name = key;
-    currentStyle.name.clear();
+    styleStack_.push_back(currentStyle_);
+    styleStack_.back().name = key;
+    currentStyle_.name.clear();
     return true;
 }
 
 void MarkupPass::CloseStyle(std::wstring_view key)
 {
-    if (!styleStack.empty() && styleStack.back().name == key) {
-        currentStyle = std::move(styleStack.back());
-        styleStack.pop_back();
-        currentStyle.name.clear();
+    if (!styleStack_.empty() && styleStack_.back().name == key) {
+        currentStyle_ = std::move(styleStack_.back());
+        styleStack_.pop_back();
+        currentStyle_.name.clear();
         SelectStyleFont();
     }
+}
+
+void MarkupPass::RestoreStyle(std::size_t depth)
+{
+    if (depth < styleStack_.size()) {
+        currentStyle_ = std::move(styleStack_[depth]);
+        styleStack_.resize(depth);
+        currentStyle_.name.clear();
+        SelectStyleFont();
+    }
+}
+
+bool MarkupPass::InHoveredLink() const
+{
+    return currentStyle_.linkKind != LinkKind::None && linkCounter_ == language_.Links().HoveredLink();
 }
 
 void MarkupPass::ApplyStyleClass(std::wstring_view name, MarkupStyle& style) const
@@ -60,25 +75,28 @@ void MarkupPass::ApplyStyleClass(std::wstring_view name, MarkupStyle& style) con
 
 std::wstring MarkupPass::TransformText(std::wstring_view run) const
 {
-    return fennick::TransformText(run, currentStyle.textTransform);
+    return fennick::TransformText(run, currentStyle_.textTransform);
 }
 
 void MarkupPass::AddLinkArea(int left, int top, int right, int bottom)
 {
-    if (currentStyle.linkKind != LinkKind::None) {
+    if (currentStyle_.linkKind != LinkKind::None) {
         language_.Links().AddArea(
-            {left, top, right, bottom, currentStyle.linkKind, linkCounter, currentStyle.linkTarget});
+            {left, top, right, bottom, currentStyle_.linkKind, linkCounter_, currentStyle_.linkTarget});
     }
 }
 
 void MarkupPass::SelectStyleFont()
 {
-    surface_.SelectStyleFont(currentStyle);
+    const ColorScheme& colors = language_.Colors();
+    surface_.SelectStyleFont(currentStyle_);
+    surface_.SetTextColors(colors.Shown(currentStyle_.textColor), currentStyle_.backMode,
+                           colors.Shown(currentStyle_.backColor));
 }
 
 void MarkupPass::ApplyNestingEffect(TagKind kind, const MarkupTag& tag)
 {
-    MarkupStyle& style = currentStyle;
+    MarkupStyle& style = currentStyle_;
     switch (kind) {
     case TagKind::Bold:
         ApplyBold(style);
@@ -125,8 +143,8 @@ void MarkupPass::ApplyNestingEffect(TagKind kind, const MarkupTag& tag)
         break;
     case TagKind::Link:
         ApplyLinkAttributes(tag.attributes, style);
-        ++linkCounter;
-        ApplyStyleClass(linkCounter == language_.Links().HoveredLink() ? L"a:hover" : L"a:link", style);
+        ++linkCounter_;
+        ApplyStyleClass(InHoveredLink() ? L"a:hover" : L"a:link", style);
         break;
     default:
         break; // the kinds that act at once only save and restore the style when given a key

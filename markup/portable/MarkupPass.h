@@ -33,7 +33,7 @@ struct TagOutcome {
 };
 
 // Deeper nesting is ignored: every open tag keeps a copy of the style.
-constexpr std::size_t maxStyleNesting = 1000;
+constexpr std::size_t kMaxStyleNesting = 1000;
 
 // One layout pass over a text: the running style with its stack of saved styles, and the link
 // numbering. The pass starts from the defaults with the class "body" applied, with the surface
@@ -42,9 +42,10 @@ class MarkupPass {
 public:
     MarkupPass(MarkupLanguage& language, HostSurface& surface);
 
-    MarkupStyle& CurrentStyle() { return currentStyle; }
-    const MarkupStyle& CurrentStyle() const { return currentStyle; }
-    int LinkCounter() const { return linkCounter; }
+    MarkupStyle& CurrentStyle() { return currentStyle_; }
+    const MarkupStyle& CurrentStyle() const { return currentStyle_; }
+    // Whether the current style belongs to the link under the pointer.
+    bool InHoveredLink() const;
     StyleParser Parser() const { return StyleParser(language_.Colors(), surface_); }
 
     TagOutcome ApplyTag(const MarkupTag& tag);
@@ -54,6 +55,10 @@ public:
     // OpenStyle answers false when the nesting is too deep to save another style.
     bool OpenStyle(std::wstring_view key);
     void CloseStyle(std::wstring_view key);
+    // Back to the style saved when the stack was `depth` deep, dropping what was opened since;
+    // a table, row or cell ends the tags left open inside it this way.
+    std::size_t StackDepth() const { return styleStack_.size(); }
+    void RestoreStyle(std::size_t depth);
 
     void ApplyStyleClass(std::wstring_view name, MarkupStyle& style) const;
     std::wstring TransformText(std::wstring_view run) const;
@@ -61,6 +66,8 @@ public:
     // Records that the rectangle was drawn as part of the current link, if any.
     void AddLinkArea(int left, int top, int right, int bottom);
 
+    // The surface takes the font and the text colours of the current style; while disabled
+    // the text is drawn in the disabled colour whatever the style says.
     void SelectStyleFont();
 
 private:
@@ -69,9 +76,9 @@ private:
 
     MarkupLanguage& language_;
     HostSurface& surface_;
-    MarkupStyle currentStyle;
-    std::vector<MarkupStyle> styleStack;
-    int linkCounter = -1;
+    MarkupStyle currentStyle_;
+    std::vector<MarkupStyle> styleStack_;
+    int linkCounter_ = -1;
 };
 
 } // namespace fennick

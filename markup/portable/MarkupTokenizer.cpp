@@ -65,16 +65,4 @@ MarkupTag SplitTag(std::wstring_view tagText)
     return tag;
 }
 
-MarkupTag ReadTagAt(std::wstring_view text, std::size_t position)
-{
-    if (position >= text.size()) {
-        return {};
-    }
-    const std::size_t close = text.find(L'>', position + 1);
-    if (close == std::wstring_view::npos) {
-        return {};
-    }
-    return SplitTag(text.substr(position + 1, close - position - 1));
-}
-
 } // namespace fennick

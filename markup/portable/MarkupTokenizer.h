@@ -41,7 +41,4 @@ private:
 // Splits the text between "<" and ">" into name, attribute text and the closing mark.
 MarkupTag SplitTag(std::wstring_view tagText);
 
-// The tag whose "<" is at position: the text up to the next ">", or an empty tag without one.
-MarkupTag ReadTagAt(std::wstring_view text, std::size_t position);
-
 } // namespace fennick

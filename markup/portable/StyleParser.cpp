@@ -5,6 +5,7 @@
 #include "markup/portable/StyleKeywords.h"
 #include "markup/portable/TextScan.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -12,7 +13,7 @@ namespace fennick {
 
 namespace {
 
-constexpr std::array<int, 7> fontSizeKeywords{8, 10, 12, 14, 18, 24, 36};
+constexpr std::array<int, 7> kFontSizeKeywords{8, 10, 12, 14, 18, 24, 36};
 
 int TruncateToInt(double value)
 {
@@ -25,35 +26,45 @@ int TruncateToInt(double value)
     return static_cast<int>(value);
 }
 
-// Reads the value of a declaration whose name ends at position (on a space or ":"). Answers
-// false for a name without ":"; the position then stays on the character after the spaces.
-bool ReadDeclarationValue(std::wstring_view text, std::size_t& position, std::wstring_view& value)
+bool IsHexDigit(wchar_t c)
 {
-    value = {};
-    if (!ExpectChar(text, position, L':')) {
-        return false;
-    }
-    const wchar_t first = SkipSet(text, position, L" ;");
-    if (position == text.size()) {
-        return true;
-    }
-    if (first == L'"') {
-        const std::size_t close = text.find(L'"', position + 1);
-        if (close == std::wstring_view::npos) {
-            position = text.size();
-            return true;
-        }
-        value = text.substr(position + 1, close - position - 1);
-        position = close + 1;
-        return true;
-    }
-    const std::size_t start = position;
-    ReadUntil(text, position, L";");
-    value = text.substr(start, position - start);
-    return true;
+    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F');
 }
 
 } // namespace
+
+std::optional<Declaration> ReadDeclaration(std::wstring_view text, std::size_t& position)
+{
+    if (!NameStart(text, position)) {
+        return std::nullopt;
+    }
+    const std::size_t nameStart = position;
+    if (ReadUntil(text, position, L" :") == L'\0') {
+        return std::nullopt;
+    }
+    Declaration declaration{text.substr(nameStart, position - nameStart), {}, ExpectChar(text, position, L':')};
+    if (!declaration.hasColon) {
+        return declaration;
+    }
+    SkipSet(text, position, L" ;");
+    if (position == text.size()) {
+        return declaration;
+    }
+    if (text[position] == L'"') {
+        const std::size_t close = text.find(L'"', position + 1);
+        if (close == std::wstring_view::npos) {
+            position = text.size();
+            return declaration;
+        }
+        declaration.value = text.substr(position + 1, close - position - 1);
+        position = close + 1;
+        return declaration;
+    }
+    const std::size_t start = position;
+    ReadUntil(text, position, L";");
+    declaration.value = text.substr(start, position - start);
+    return declaration;
+}
 
 int StyleParser::ParseLength(std::wstring_view value, int current, bool sizeKeywords) const
 {
@@ -94,8 +105,8 @@ int StyleParser::ParseLength(std::wstring_view value, int current, bool sizeKeyw
         return SaturateToInt(dots / 6);
     }
     const std::uint32_t plain = ReadUnsigned(value, 0);
-    if (sizeKeywords && plain >= 1 && plain <= fontSizeKeywords.size()) {
-        return fontSizeKeywords[plain - 1];
+    if (sizeKeywords && plain >= 1 && plain <= kFontSizeKeywords.size()) {
+        return kFontSizeKeywords[plain - 1];
     }
     return static_cast<std::int32_t>(plain);
 }
@@ -106,7 +117,7 @@ Color StyleParser::ParseColor(std::wstring_view value, Color current) const
         return current;
     }
     if (value.front() == L'#') {
-        if (value.size() != 7) {
+        if (value.size() != 7 || !std::all_of(value.begin() + 1, value.end(), IsHexDigit)) {
             return current;
         }
         // #RRGGBB read as the number BBGGRR is the colour in 0x00BBGGRR order.
@@ -168,17 +179,17 @@ std::int32_t StyleParser::ParseBackgroundEffect(std::wstring_view value, std::in
 
 void StyleParser::ParseStyleDeclarations(std::wstring_view declarations, MarkupStyle& style) const
 {
-    const std::wstring text = LowerAscii(declarations);
+    // Class declarations are usually lower case already: only others are copied to be lowered.
+    std::wstring lowered;
+    if (HasUpperAscii(declarations)) {
+        lowered = LowerAscii(declarations);
+        declarations = lowered;
+    }
+    const std::wstring_view text = declarations;
     std::size_t position = 0;
-    while (position < text.size() && NameStart(text, position)) {
-        const std::size_t nameStart = position;
-        if (ReadUntil(text, position, L" :") == L'\0') {
-            return;
-        }
-        const std::wstring_view name = std::wstring_view(text).substr(nameStart, position - nameStart);
-        std::wstring_view value;
-        if (ReadDeclarationValue(text, position, value)) {
-            ApplyProperty(name, value, style);
+    while (const std::optional<Declaration> declaration = ReadDeclaration(text, position)) {
+        if (declaration->hasColon) {
+            ApplyProperty(declaration->name, declaration->value, style);
         }
     }
 }

@@ -1,6 +1,5 @@
 #include "markup/win32/BackgroundImage.h"
 
-#include "markup/portable/BackgroundImageSource.h"
 #include "framework/win32/GdiHandles.h"
 
 namespace fennick {
@@ -25,10 +24,9 @@ OwnedBitmap LoadBackgroundBitmap(const BackgroundImageSource& source)
 
 } // namespace
 
-void DrawBackgroundImage(DrawManager& drawManager, HDC dc, int left, int top, int width, int height,
-                         std::wstring_view source)
+void DrawBackgroundImage(DrawManager& drawManager, HDC dc, const RECT& rect, const BackgroundImageSource& source)
 {
-    const OwnedBitmap bitmap = LoadBackgroundBitmap(ParseBackgroundImageSource(source));
+    const OwnedBitmap bitmap = LoadBackgroundBitmap(source);
     if (!bitmap) {
         return;
     }
@@ -38,7 +36,8 @@ void DrawBackgroundImage(DrawManager& drawManager, HDC dc, int left, int top, in
     }
     const SIZE size = DrawManager::GetBitmapSize(bitmap.get());
     const GdiSelection selection(bitmapDC.get(), bitmap.get());
-    drawManager.TileBitmap(dc, left, top, width, height, bitmapDC.get(), 0, 0, size.cx, size.cy);
+    drawManager.TileBitmap(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, bitmapDC.get(), 0,
+                           0, size.cx, size.cy);
 }
 
 } // namespace fennick

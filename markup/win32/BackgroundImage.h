@@ -1,18 +1,16 @@
 #pragma once
 
+#include "markup/portable/BackgroundImageSource.h"
 #include "markup/win32/DrawManager.h"
 
 #include <windows.h>
 
-#include <string_view>
-
 namespace fennick {
 
-// Tiles the bitmap named by `source` ("idres: <number>" from the program's resources,
-// "file: <path>") over the rectangle from its origin. "iddll" names a library bitmap, but
-// a background gives no library name, so it loads nothing. A source that cannot be loaded
-// draws nothing. The caller draws backgrounds only while the label is enabled.
-void DrawBackgroundImage(DrawManager& drawManager, HDC dc, int left, int top, int width, int height,
-                         std::wstring_view source);
+// Tiles the bitmap of the source (a resource of the program, or a file) over the rectangle from
+// its origin. A library resource needs a library name, which a background does not give, so it
+// loads nothing; neither does a source that cannot be loaded. The caller draws backgrounds only
+// while the label is enabled.
+void DrawBackgroundImage(DrawManager& drawManager, HDC dc, const RECT& rect, const BackgroundImageSource& source);
 
 } // namespace fennick

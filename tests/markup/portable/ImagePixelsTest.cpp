@@ -1,4 +1,3 @@
-#include "markup/portable/BackgroundImageSource.h"
 #include "markup/portable/BoxBlur.h"
 #include "markup/portable/ImagePixels.h"
 #include "markup/portable/ImagePlacement.h"
@@ -112,31 +111,6 @@ TEST(StripCells, AreReadRowByRowAndOnlyWhole)
          {std::tuple{16, 16, 4}, {16, 16, -1}, {0, 16, 0}, {16, 0, 0}, {-16, -16, 0}, {80, 16, 0}}) {
         EXPECT_EQ(StripCellOrigin(64, 16, cellWidth, cellHeight, frame), std::nullopt)
             << cellWidth << "x" << cellHeight << " frame " << frame;
-    }
-}
-
-TEST(BackgroundImageSource, ReadsOneDeclarationAndRefusesAnythingDoubtful)
-{
-    using Kind = BackgroundImageKind;
-    const std::tuple<const wchar_t*, Kind, int, const wchar_t*> cases[] = {
-        {L"  idres :;  0x82", Kind::Resource, 130, L""},
-        {L"idres: 010", Kind::Resource, 8, L""},
-        {L"idres: -12px", Kind::Resource, 12, L""},
-        {L"iddll: 7;", Kind::LibraryResource, 7, L""},
-        {L"file: \"c:\\my pics\\a;b.bmp\" x", Kind::File, 0, L"c:\\my pics\\a;b.bmp"},
-        {L"file: tile.bmp; idres: 3", Kind::File, 0, L"tile.bmp"},
-        {L"file: \"unclosed.bmp", Kind::None, 0, L""},
-        {L"idr:1", Kind::None, 0, L""},
-        {L"IDRES: 5", Kind::None, 0, L""},
-        {L"idres 5 more", Kind::None, 0, L""},
-        {L"idres: 50%", Kind::None, 0, L""},
-        {L"idres: 65536", Kind::None, 0, L""},
-        {L"idres: 99999999999999999999", Kind::None, 0, L""},
-        {L"::::::", Kind::None, 0, L""}};
-    for (const auto& [text, kind, resourceId, path] : cases) {
-        const BackgroundImageSource source = ParseBackgroundImageSource(text);
-        EXPECT_EQ(std::tuple(source.kind, source.resourceId, source.path), std::tuple(kind, resourceId, path))
-            << testing::PrintToString(std::wstring(text));
     }
 }
 

@@ -40,7 +40,7 @@ TEST_F(MarkupPassTest, StartsFromTheBodyClassAndClosesStylesByKey)
     language.Styles().SetStyleClass(L"BODY", L"font-size: 20px; color: green");
     MarkupPass pass(language, surface);
     EXPECT_EQ(pass.CurrentStyle().textColor, 0x008000u);
-    EXPECT_EQ(surface.SelectedStyles().back().fontSize, 20);
+    EXPECT_EQ(surface.FontSize(), 20);
     pass.OpenStyle(L"table");
     pass.CurrentStyle().margin = 9;
     pass.CloseStyle(L"td"); // the end of a cell does not close its table
@@ -58,7 +58,7 @@ TEST_F(MarkupPassTest, OnlyTheInnermostOpenTagClosesAndBoldDoublesUpTo900)
     EXPECT_EQ(runs[2].fontWeight, 800);
     EXPECT_EQ(runs[3].fontWeight, 400);
     EXPECT_EQ(runs[4].fontWeight, 900);
-    EXPECT_EQ(surface.SelectedStyles().size(), 1u + 6u); // the body's font, then after every change
+    EXPECT_EQ(surface.Selections(), 1 + 6); // the body's font, then after every change
 }
 
 TEST_F(MarkupPassTest, FontTagAttributesAndStyleLetters)
@@ -96,12 +96,13 @@ TEST_F(MarkupPassTest, ClassNamesIgnoreCaseAndTheFirstClassCounts)
 TEST_F(MarkupPassTest, NonNestingTagsActAtOnceWithClampedCounts)
 {
     actions.strings[7] = L"loaded";
-    const std::vector<TagOutcome> outcomes = Run(L"<br><br=3></br><br 2><t=2><hr width=50%><strip cx=16>"
+    const std::vector<TagOutcome> outcomes = Run(L"<br><br=3></br><br 12><t=2><hr width=50%><strip cx=16>"
                                                  L"<string idres=7><string iddll=8><string><br=0><t=99999>");
     const std::vector<std::pair<TagEffect, int>> expected = {
-        {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 3}, {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 1},
-        {TagEffect::Tab, 2},       {TagEffect::Rule, 1},      {TagEffect::Image, 1},     {TagEffect::TextRun, 1},
-        {TagEffect::None, 1},      {TagEffect::None, 1},      {TagEffect::LineBreak, 1}, {TagEffect::Tab, maxTagCount}};
+        {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 3}, {TagEffect::LineBreak, 1},
+        {TagEffect::LineBreak, 1}, {TagEffect::Tab, 2},       {TagEffect::Rule, 1},
+        {TagEffect::Image, 1},     {TagEffect::TextRun, 1},   {TagEffect::None, 1},
+        {TagEffect::None, 1},      {TagEffect::LineBreak, 1}, {TagEffect::Tab, kMaxTagCount}};
     ASSERT_EQ(outcomes.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(std::pair(outcomes[i].effect, outcomes[i].count), expected[i]) << i;
@@ -120,12 +121,12 @@ TEST_F(MarkupPassTest, KeysDecideNestingAndTheDepthIsLimited)
     EXPECT_EQ(outcomes[1].effect, TagEffect::StyleChanged);
     EXPECT_EQ(runs[2].fontWeight, 800); // </keyedbreak> does not match the open bold
     std::wstring deep;
-    for (std::size_t i = 0; i < maxStyleNesting + 5; ++i) {
+    for (std::size_t i = 0; i < kMaxStyleNesting + 5; ++i) {
         deep += L"<i>";
     }
     runs.clear();
     Run(deep + L"x");
-    EXPECT_EQ(runs[0].italic, maxStyleNesting % 2 == 1);
+    EXPECT_EQ(runs[0].italic, kMaxStyleNesting % 2 == 1);
 }
 
 TEST_F(MarkupPassTest, LinksAreNumberedInTextOrderInEveryPassAndHoverRestyles)

@@ -1,4 +1,5 @@
 #include "markup/portable/AttributeReader.h"
+#include "markup/portable/BackgroundImageSource.h"
 #include "markup/portable/CellAttributes.h"
 #include "markup/portable/ImageAttributes.h"
 #include "markup/portable/StyleParser.h"
@@ -49,7 +50,7 @@ TEST_F(ParserTest, LengthsInDevicePixels)
 TEST_F(ParserTest, ColoursAndTheirFallbacks)
 {
     const std::pair<const wchar_t*, Color> cases[] = {
-        {L"#0080ff", 0xFF8000}, {L"#f00", 0x123456},         {L"#ff00zz", 0x000000}, {L"255", 0x0000FF},
+        {L"#0080ff", 0xFF8000}, {L"#f00", 0x123456},         {L"#ff00zz", 0x123456}, {L"255", 0x0000FF},
         {L"red ", 0x123456},    {L"nosuchcolour", 0x123456}, {L"", 0x123456},        {L"#ff000012", 0x123456}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(parser.ParseColor(value, 0x123456), expected) << value;
@@ -73,6 +74,26 @@ TEST_F(ParserTest, DeclarationsScanNamesValuesAndQuotes)
     EXPECT_EQ(skipped.margin, 2); // a name without ":" is skipped
     EXPECT_EQ(skipped.padding, 4);
     EXPECT_EQ(Declared(L"margin: 3").margin, 3); // no font-size keywords outside font-size
+}
+
+TEST_F(ParserTest, ABackgroundImageSourceIsOneDeclarationWithAResourceNumberOrAPath)
+{
+    using Kind = BackgroundImageKind;
+    const std::tuple<const wchar_t*, Kind, int, const wchar_t*> cases[] = {
+        {L"  idres :;  0x82", Kind::Resource, 130, L""},
+        {L"iddll: -12px;", Kind::LibraryResource, 12, L""},
+        {L"file: \"c:\\my pics\\a;b.bmp\" x", Kind::File, 0, L"c:\\my pics\\a;b.bmp"},
+        {L"file: \"unclosed.bmp", Kind::None, 0, L""},
+        {L"IDRES: 5", Kind::None, 0, L""},
+        {L"idres 5 more", Kind::None, 0, L""},
+        {L"idres: 50%", Kind::None, 0, L""},
+        {L"idres: 65536", Kind::None, 0, L""},
+        {L"idres: 99999999999999999999", Kind::None, 0, L""}};
+    for (const auto& [text, kind, resourceId, path] : cases) {
+        const BackgroundImageSource source = ParseBackgroundImageSource(text, parser);
+        EXPECT_EQ(std::tuple(source.kind, source.resourceId, source.path), std::tuple(kind, resourceId, path))
+            << testing::PrintToString(std::wstring(text));
+    }
 }
 
 TEST_F(ParserTest, DeclaredBordersStayConsistentAndDecorationsAreReplaced)

@@ -40,8 +40,6 @@ TEST(TokenizerTest, CutsRunsAndTagsAndDropsBrokenOnes)
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(Tokens(text), expected) << text;
     }
-    EXPECT_EQ(ReadTagAt(L"x<td colspan=2>y", 1).attributes, L"colspan=2");
-    EXPECT_TRUE(ReadTagAt(L"<td colspan=2", 0).name.empty());
 }
 
 TEST(PrepareMarkupTest, LineFeedsTabsReplacementsAndCase)

@@ -117,7 +117,7 @@ TEST_F(Fills, BackgroundImagesAreTiledFromTheRectangleOriginAndTilesCut)
     tile.Set(0, 1, RGB(0, 0, 255));
     tile.Set(1, 1, Black);
     ASSERT_TRUE(tile.WriteBitmapFile(path));
-    DrawBackgroundImage(manager, canvas.DC(), 1, 1, 5, 3, L"file: " + path);
+    DrawBackgroundImage(manager, canvas.DC(), {1, 1, 6, 4}, {BackgroundImageKind::File, 0, path});
     DeleteFileW(path.c_str());
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
@@ -126,8 +126,12 @@ TEST_F(Fills, BackgroundImagesAreTiledFromTheRectangleOriginAndTilesCut)
         }
     }
     canvas.Clear(Green);
-    for (const wchar_t* source : {L"idres: 999", L"iddll: 1", L"file: c:\\no\\such.bmp", L"bogus: 1"}) {
-        DrawBackgroundImage(manager, canvas.DC(), 0, 0, 20, 20, source);
+    const BackgroundImageSource missing[] = {{BackgroundImageKind::Resource, 999, {}},
+                                             {BackgroundImageKind::LibraryResource, 1, {}},
+                                             {BackgroundImageKind::File, 0, L"c:\\no\\such.bmp"},
+                                             {}};
+    for (const BackgroundImageSource& source : missing) {
+        DrawBackgroundImage(manager, canvas.DC(), {0, 0, 20, 20}, source);
     }
     manager.TileBitmap(canvas.DC(), 0, 0, 10, 10, tile.DC(), 0, 0, 0, 2);
     manager.TileBitmap(canvas.DC(), 0, 0, 10, 10, tile.DC(), 0, 0, 3, -1);

@@ -7,18 +7,22 @@
 namespace fennick {
 namespace {
 
-TEST(GdiSurfaceTest, MeasuresWithTheStyleFontAndGivesTheOriginalFontBack)
+TEST(GdiSurfaceTest, MeasuresWithCachedStyleFontsAndGivesTheContextBackAsItWas)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
-    HGDIOBJ first = nullptr, second = nullptr;
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkMode(dc, OPAQUE);
+    DrawManager drawing;
+    HGDIOBJ first = nullptr;
     {
         MarkupStyle style;
         style.fontSize = 20;
         style.italic = style.underline = true;
         style.fontFamily = L"Arial";
-        GdiSurface surface(dc);
+        GdiSurface surface(dc, drawing);
         surface.SelectStyleFont(style);
+        surface.SetTextColors(RGB(9, 9, 9), BackMode::Transparent, 0);
         first = GetCurrentObject(dc, OBJ_FONT);
         LOGFONTW selected{};
         ASSERT_NE(GetObjectW(first, sizeof selected, &selected), 0);
@@ -27,19 +31,27 @@ TEST(GdiSurfaceTest, MeasuresWithTheStyleFontAndGivesTheOriginalFontBack)
         const std::wstring text = L"마크업 label";
         SIZE expected{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &expected);
-        EXPECT_EQ(std::pair(surface.TextExtent(text).width, surface.TextExtent(text).height),
-                  std::pair(static_cast<int>(expected.cx), static_cast<int>(expected.cy)));
+        EXPECT_EQ(surface.TextExtent(text), (PixelSize{expected.cx, expected.cy}));
+        SIZE front{};
+        GetTextExtentPoint32W(dc, text.c_str(), 3, &front);
+        const TextFit fit = surface.FitText(text, front.cx);
+        EXPECT_EQ(std::pair(fit.count, fit.width), std::pair(std::size_t{3}, static_cast<int>(front.cx)));
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
         EXPECT_EQ(std::pair(surface.TextMetrics().ascent, surface.TextMetrics().descent),
                   std::pair(static_cast<int>(metrics.tmAscent), static_cast<int>(metrics.tmDescent)));
         style.fontSize = 30;
         surface.SelectStyleFont(style);
-        second = GetCurrentObject(dc, OBJ_FONT);
-        EXPECT_EQ(GetObjectType(first), 0u) << "a replaced font is deleted";
+        EXPECT_NE(GetCurrentObject(dc, OBJ_FONT), first);
+        style.fontSize = 20;
+        surface.SelectStyleFont(style);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), first) << "a font made once in a pass is used again";
+        style.fontSize = 100000;
+        EXPECT_EQ(StyleLogFont(style).lfHeight, kMaxFontHeight);
     }
     EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), original);
-    EXPECT_EQ(GetObjectType(second), 0u);
+    EXPECT_EQ(GetObjectType(first), 0u) << "the fonts end with the surface";
+    EXPECT_EQ(std::pair(GetTextColor(dc), GetBkMode(dc)), std::pair(RGB(1, 2, 3), OPAQUE));
     DeleteDC(dc);
 }
 
