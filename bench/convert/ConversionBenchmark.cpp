@@ -82,8 +82,9 @@ void ConvertToUtf8(benchmark::State& state, CorpusKind kind)
 // The in-memory benchmarks again with each instruction set, named by it.
 void RegisterForEveryInstructionSet()
 {
-    const std::pair<const char*, CorpusKind> corpora[] = {
-        {"ascii", CorpusKind::Ascii}, {"korean_utf8", CorpusKind::KoreanUtf8}, {"korean_cp949", CorpusKind::KoreanCp949}};
+    const std::pair<const char*, CorpusKind> corpora[] = {{"ascii", CorpusKind::Ascii},
+                                                          {"korean_utf8", CorpusKind::KoreanUtf8},
+                                                          {"korean_cp949", CorpusKind::KoreanCp949}};
     for (const InstructionSet set : SupportedInstructionSets()) {
         for (const auto& [corpusName, kind] : corpora) {
             const auto withSet = [set, kind](auto operation) {
