@@ -16,15 +16,29 @@ struct CodePageTables {
     // and 25, and the flags below.
     using Entry = std::uint32_t;
 
-    // On a single byte's entry: the byte begins a two-byte character; the entry is what the byte
-    // becomes when the text ends after it.
+    // The entry is a pair's: its first byte is a lead byte.
     static constexpr Entry kLead = Entry{1} << 30;
-    // On a pair's entry: the lead byte converts alone, and the byte after it on its own.
+    // On a pair's entry: the lead byte converts alone, and the byte after it on its own. So it is
+    // for a lead byte that ends the text, taken with NUL after it.
     static constexpr Entry kAlone = Entry{1} << 31;
 
-    // Indexed by a single byte, or by lead byte * 256 + second byte: no lead byte is 0, so single
-    // bytes and pairs never share an entry.
+    // Indexed by two bytes as they lie in the text, the first in the low half: a pair's entry
+    // where the first is a lead byte, the first byte's own entry otherwise. One load of two bytes
+    // finds any character, whatever its kind.
     std::array<Entry, 256 * 256> entries;
+
+    static constexpr unsigned Index(unsigned first, unsigned second) { return second << 8 | first; }
+
+    // The entry of the character at `at`, which has a byte after it.
+    Entry At(const unsigned char* at) const
+    {
+        std::uint16_t bytes;
+        std::memcpy(&bytes, at, sizeof bytes);
+        return entries[bytes];
+    }
+
+    // How many bytes the character of `entry` takes.
+    static constexpr std::size_t Length(Entry entry) { return (entry & (kLead | kAlone)) == kLead ? 2 : 1; }
 
     // Whether the lead bytes are exactly 0x81-0xFE, as in code page 949 and its East Asian
     // neighbours: the vector form of the conversion tells them by that range.

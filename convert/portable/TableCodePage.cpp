@@ -63,29 +63,35 @@ TableCodePage::TableCodePage(const std::array<bool, 256>& leadBytes, char32_t re
         return character ? EntryOf(*character) : std::nullopt;
     };
     auto& entries = tables_->entries;
+    const auto entry = [&](unsigned first, unsigned second) -> Entry& {
+        return entries[CodePageTables::Index(first, second)];
+    };
     std::vector<bool> isCharacter(entries.size());
     std::array<bool, 256> isSecond{};
     for (unsigned first = 0; first < 256; ++first) {
-        const unsigned char single[] = {static_cast<unsigned char>(first)};
         if (!leadBytes[first] || first == 0) {
-            entries[first] = entryOf(single).value_or(replaced);
+            const unsigned char single[] = {static_cast<unsigned char>(first)};
+            const Entry character = entryOf(single).value_or(replaced);
+            for (unsigned second = 0; second < 256; ++second) {
+                entry(first, second) = character;
+            }
             continue;
         }
-        entries[first] = replaced | CodePageTables::kLead;
-        for (unsigned second = 0; second < 256; ++second) {
+        // A lead byte never pairs with NUL: there the text may end.
+        for (unsigned second = 1; second < 256; ++second) {
             const unsigned char pair[] = {static_cast<unsigned char>(first), static_cast<unsigned char>(second)};
-            if (const std::optional<Entry> entry = entryOf(pair)) {
-                entries[first * 256 + second] = *entry;
-                isCharacter[first * 256 + second] = true;
+            if (const std::optional<Entry> character = entryOf(pair)) {
+                entry(first, second) = *character | CodePageTables::kLead;
+                isCharacter[CodePageTables::Index(first, second)] = true;
                 isSecond[second] = true;
             }
         }
     }
     for (unsigned first = 1; first < 256; ++first) {
         for (unsigned second = 0; leadBytes[first] && second < 256; ++second) {
-            if (!isCharacter[first * 256 + second]) {
+            if (!isCharacter[CodePageTables::Index(first, second)]) {
                 const bool alone = second < 0x80 || !isSecond[second];
-                entries[first * 256 + second] = alone ? replaced | CodePageTables::kAlone : replaced;
+                entry(first, second) = replaced | CodePageTables::kLead | (alone ? CodePageTables::kAlone : 0);
             }
         }
     }
@@ -123,17 +129,12 @@ Progress ConvertPlain(const CodePageTables& tables, Progress from, const unsigne
             out = copied.out;
             continue;
         }
-        Entry entry = tables.entries[*in];
-        std::size_t read = 1;
-        if ((entry & CodePageTables::kLead) != 0) {
-            if (end - in < 2) {
-                break;
-            }
-            entry = tables.entries[in[0] * 256 + in[1]];
-            read = (entry & CodePageTables::kAlone) != 0 ? 1 : 2;
+        const Entry entry = end - in >= 2 ? tables.At(in) : tables.entries[*in];
+        if (end - in < 2 && (entry & CodePageTables::kLead) != 0) {
+            break;
         }
         out = Put(out, entry);
-        in += read;
+        in += CodePageTables::Length(entry);
     }
     return {in, out};
 }

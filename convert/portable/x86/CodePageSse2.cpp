@@ -73,11 +73,7 @@ Progress ConvertSse2(const CodePageTables& tables, Progress from, const unsigned
         do {
             const int at = std::countr_zero(starts);
             starts &= starts - 1;
-            // Single byte or pair, chosen by a mask rather than a branch.
-            const std::uint32_t pair = 0u - static_cast<std::uint32_t>(leads >> at & 1);
-            const std::uint32_t first = window[at];
-            const std::uint32_t index = (first & ~pair) | ((first << 8 | window[at + 1]) & pair);
-            const CodePageTables::Entry entry = tables.entries[index];
+            const CodePageTables::Entry entry = tables.At(window + at);
             out = Put(out, entry);
             // The byte after a lead byte that converts alone begins a character: pair up anew.
             if ((entry & CodePageTables::kAlone) != 0) {
