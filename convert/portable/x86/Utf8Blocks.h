@@ -51,19 +51,22 @@ Utf8Findings CheckInBlocks(const unsigned char* bytes, std::size_t length, const
     Vector faults = Ops::Zero();
     bool beyondAscii = false;
     std::size_t done = 0;
-    // Four blocks at a time, so that ASCII, the commonest text even between other characters, is
-    // passed over in long strides.
-    for (; length - done >= 4 * width; done += 4 * width) {
-        const Vector blocks[] = {Ops::Load(bytes + done), Ops::Load(bytes + done + width),
-                                 Ops::Load(bytes + done + 2 * width), Ops::Load(bytes + done + 3 * width)};
-        if (!Ops::AnyHigh(Ops::Or(Ops::Or(blocks[0], blocks[1]), Ops::Or(blocks[2], blocks[3])))) {
-            faults = Ops::Or(faults, checker.AfterAscii(blocks[3]));
-            continue;
+    // Two pairs of blocks at a time: ASCII, the commonest text even between other characters, is
+    // passed over a pair at a time, and the loop's own work is spread over four blocks.
+    const auto checkPair = [&](const unsigned char* at) {
+        const Vector first = Ops::Load(at);
+        const Vector second = Ops::Load(at + width);
+        if (!Ops::AnyHigh(Ops::Or(first, second))) {
+            faults = Ops::Or(faults, checker.AfterAscii(second));
+            return;
         }
         beyondAscii = true;
-        for (const Vector& block : blocks) {
-            faults = Ops::Or(faults, checker.Check(block));
-        }
+        faults = Ops::Or(faults, checker.Check(first));
+        faults = Ops::Or(faults, checker.Check(second));
+    };
+    for (; length - done >= 4 * width; done += 4 * width) {
+        checkPair(bytes + done);
+        checkPair(bytes + done + 2 * width);
     }
     // The rest, padded with NULs whose faults do not count: the text may go on after them.
     while (done < length) {
