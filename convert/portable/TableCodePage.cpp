@@ -1,7 +1,5 @@
 #include "convert/portable/TableCodePage.h"
 
-#include <vector>
-
 #include "convert/portable/InstructionSet.h"
 
 namespace fennick {
@@ -66,10 +64,9 @@ TableCodePage::TableCodePage(const std::array<bool, 256>& leadBytes, char32_t re
     const auto entry = [&](unsigned first, unsigned second) -> Entry& {
         return entries[CodePageTables::Index(first, second)];
     };
-    std::vector<bool> isCharacter(entries.size());
     std::array<bool, 256> isSecond{};
     for (unsigned first = 0; first < 256; ++first) {
-        if (!leadBytes[first] || first == 0) {
+        if (!leadBytes[first] || first < 0x80) {
             const unsigned char single[] = {static_cast<unsigned char>(first)};
             const Entry character = entryOf(single).value_or(replaced);
             for (unsigned second = 0; second < 256; ++second) {
@@ -82,14 +79,14 @@ TableCodePage::TableCodePage(const std::array<bool, 256>& leadBytes, char32_t re
             const unsigned char pair[] = {static_cast<unsigned char>(first), static_cast<unsigned char>(second)};
             if (const std::optional<Entry> character = entryOf(pair)) {
                 entry(first, second) = *character | CodePageTables::kLead;
-                isCharacter[CodePageTables::Index(first, second)] = true;
                 isSecond[second] = true;
             }
         }
     }
-    for (unsigned first = 1; first < 256; ++first) {
+    // The pairs left empty are no characters.
+    for (unsigned first = 0x80; first < 256; ++first) {
         for (unsigned second = 0; leadBytes[first] && second < 256; ++second) {
-            if (!isCharacter[CodePageTables::Index(first, second)]) {
+            if (entry(first, second) == 0) {
                 const bool alone = second < 0x80 || !isSecond[second];
                 entry(first, second) = replaced | CodePageTables::kLead | (alone ? CodePageTables::kAlone : 0);
             }
@@ -129,9 +126,10 @@ Progress ConvertPlain(const CodePageTables& tables, Progress from, const unsigne
             out = copied.out;
             continue;
         }
-        const Entry entry = end - in >= 2 ? tables.At(in) : tables.entries[*in];
-        if (end - in < 2 && (entry & CodePageTables::kLead) != 0) {
-            break;
+        const bool last = end - in < 2;
+        const Entry entry = last ? tables.entries[*in] : tables.At(in);
+        if (last && (entry & CodePageTables::kLead) != 0) {
+            break; // the lead byte waits for the byte after it
         }
         out = Put(out, entry);
         in += CodePageTables::Length(entry);

@@ -25,8 +25,9 @@ public:
     // none for them.
     using Decoder = std::function<std::optional<char32_t>(std::span<const unsigned char> bytes)>;
 
-    // `leadBytes` are the bytes that begin two-byte characters (never NUL). Characters beyond
-    // U+FFFF, which no such code page has, count as none.
+    // `leadBytes` are the bytes that begin two-byte characters; bytes below 0x80, ASCII in every
+    // such code page, never do. Characters beyond U+FFFF, which no such code page has, count as
+    // none.
     TableCodePage(const std::array<bool, 256>& leadBytes, char32_t replacement, const Decoder& decode);
 
     Converted ToUtf8(std::span<const unsigned char> text, std::span<unsigned char> utf8, bool textEnds) const override;

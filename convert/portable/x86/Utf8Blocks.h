@@ -51,22 +51,45 @@ Utf8Findings CheckInBlocks(const unsigned char* bytes, std::size_t length, const
     Vector faults = Ops::Zero();
     bool beyondAscii = false;
     std::size_t done = 0;
-    // Two pairs of blocks at a time: ASCII, the commonest text even between other characters, is
-    // passed over a pair at a time, and the loop's own work is spread over four blocks.
-    const auto checkPair = [&](const unsigned char* at) {
-        const Vector first = Ops::Load(at);
-        const Vector second = Ops::Load(at + width);
-        if (!Ops::AnyHigh(Ops::Or(first, second))) {
-            faults = Ops::Or(faults, checker.AfterAscii(second));
-            return;
+    // ASCII, the commonest text even between other characters, is passed over many bytes at a
+    // time. A test for it is a branch that text mixing ASCII with other characters makes hard to
+    // predict when taken often: 32-byte blocks are tested a pair at a time, four to a loop (64
+    // bytes that are all ASCII are rare in such text); 16-byte blocks are checked one by one,
+    // and only after a block of ASCII are the next four tested.
+    if constexpr (width == 32) {
+        const auto checkPair = [&](const unsigned char* at) {
+            const Vector first = Ops::Load(at);
+            const Vector second = Ops::Load(at + width);
+            if (!Ops::AnyHigh(Ops::Or(first, second))) {
+                faults = Ops::Or(faults, checker.AfterAscii(second));
+                return;
+            }
+            beyondAscii = true;
+            faults = Ops::Or(faults, checker.Check(first));
+            faults = Ops::Or(faults, checker.Check(second));
+        };
+        for (; length - done >= 4 * width; done += 4 * width) {
+            checkPair(bytes + done);
+            checkPair(bytes + done + 2 * width);
         }
-        beyondAscii = true;
-        faults = Ops::Or(faults, checker.Check(first));
-        faults = Ops::Or(faults, checker.Check(second));
-    };
-    for (; length - done >= 4 * width; done += 4 * width) {
-        checkPair(bytes + done);
-        checkPair(bytes + done + 2 * width);
+    } else {
+        bool afterAscii = true;
+        while (length - done >= 4 * width) {
+            if (afterAscii) {
+                const Vector blocks[] = {Ops::Load(bytes + done), Ops::Load(bytes + done + width),
+                                         Ops::Load(bytes + done + 2 * width), Ops::Load(bytes + done + 3 * width)};
+                if (!Ops::AnyHigh(Ops::Or(Ops::Or(blocks[0], blocks[1]), Ops::Or(blocks[2], blocks[3])))) {
+                    faults = Ops::Or(faults, checker.AfterAscii(blocks[3]));
+                    done += 4 * width;
+                    continue;
+                }
+            }
+            const Vector block = Ops::Load(bytes + done);
+            faults = Ops::Or(faults, checker.Check(block));
+            afterAscii = !Ops::AnyHigh(block);
+            beyondAscii = beyondAscii || !afterAscii;
+            done += width;
+        }
     }
     // The rest, padded with NULs whose faults do not count: the text may go on after them.
     while (done < length) {
