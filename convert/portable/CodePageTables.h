@@ -62,8 +62,9 @@ struct Progress {
 // `from.out` has room for the UTF-8 form of the text, as CodePage::Utf8Room gives it.
 Progress ConvertPlain(const CodePageTables& tables, Progress from, const unsigned char* end);
 
-// The same with SSE2, while more than 64 bytes are left: the plain form does the rest. Only for
-// tables whose lead bytes are 0x81-0xFE.
+// The same with SSE2 or AVX2, while more than 64 bytes are left: the plain form does the rest.
+// Only for tables whose lead bytes are 0x81-0xFE.
 Progress ConvertSse2(const CodePageTables& tables, Progress from, const unsigned char* end);
+Progress ConvertAvx2(const CodePageTables& tables, Progress from, const unsigned char* end);
 
 } // namespace fennick

@@ -106,7 +106,8 @@ CodePage::Converted TableCodePage::ToUtf8(std::span<const unsigned char> text, s
     Progress progress{text.data(), utf8.data()};
 #ifdef FENNICK_X86_64
     if (tables_->leadsAre81ToFe && ActiveInstructionSet() != InstructionSet::Plain) {
-        progress = ConvertSse2(*tables_, progress, end);
+        progress = ActiveInstructionSet() == InstructionSet::Avx2 ? ConvertAvx2(*tables_, progress, end)
+                                                                  : ConvertSse2(*tables_, progress, end);
     }
 #endif
     progress = ConvertPlain(*tables_, progress, end);

@@ -27,6 +27,8 @@ struct Vector128 {
     static Vector HighNibbles(Vector bytes) { return _mm_and_si128(_mm_srli_epi16(bytes, 4), Splat(0x0F)); }
     static Vector LowNibbles(Vector bytes) { return _mm_and_si128(bytes, Splat(0x0F)); }
 
+    static Vector GreaterSigned(Vector a, Vector b) { return _mm_cmpgt_epi8(a, b); }
+
     // One bit per byte, from the bytes' top bits.
     static unsigned HighBits(Vector bytes) { return static_cast<unsigned>(_mm_movemask_epi8(bytes)); }
     static bool AnyHigh(Vector bytes) { return HighBits(bytes) != 0; }
