@@ -1,5 +1,6 @@
 // Throughput of the UTF-8 check and of the conversion, in memory and of a whole file, on
-// generated 64 MiB texts.
+// generated 64 MiB texts: with the instruction set chosen at start-up, and in memory with each
+// instruction set this processor has.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 
 #include "bench/convert/Corpus.h"
 #include "convert/portable/FileConverter.h"
+#include "convert/portable/InstructionSet.h"
 
 namespace fennick::bench {
 namespace {
@@ -46,7 +48,7 @@ void AnsiToUtf8(benchmark::State& state, CorpusKind kind)
     const FileConverter converter;
     // Once beforehand, so that the output's memory is in place: the first use of fresh memory
     // costs more than the conversion itself.
-    std::vector<unsigned char> utf8;
+    Utf8Bytes utf8;
     converter.AnsiToUtf8(corpus, utf8);
     for (auto _ : state) {
         benchmark::DoNotOptimize(converter.AnsiToUtf8(corpus, utf8));
@@ -77,6 +79,34 @@ void ConvertToUtf8(benchmark::State& state, CorpusKind kind)
     Measure(state, corpus.size());
 }
 
+// The in-memory benchmarks again with each instruction set, named by it.
+void RegisterForEveryInstructionSet()
+{
+    const std::pair<const char*, CorpusKind> corpora[] = {{"ascii", CorpusKind::Ascii},
+                                                          {"korean_utf8", CorpusKind::KoreanUtf8},
+                                                          {"korean_cp949", CorpusKind::KoreanCp949}};
+    for (const InstructionSet set : SupportedInstructionSets()) {
+        for (const auto& [corpusName, kind] : corpora) {
+            const auto withSet = [set, kind](auto operation) {
+                return [set, kind, operation](benchmark::State& state) {
+                    UseInstructionSet(set);
+                    operation(state, kind);
+                    UseInstructionSet(SupportedInstructionSets().back());
+                };
+            };
+            const std::string suffix = std::string("/") + InstructionSetName(set) + "/" + corpusName;
+            if (kind != CorpusKind::KoreanCp949) {
+                benchmark::RegisterBenchmark(("IsUtf8TextWith" + suffix).c_str(), withSet(IsUtf8Text))
+                    ->Unit(benchmark::kMillisecond);
+            }
+            if (kind != CorpusKind::KoreanUtf8) {
+                benchmark::RegisterBenchmark(("AnsiToUtf8With" + suffix).c_str(), withSet(AnsiToUtf8))
+                    ->Unit(benchmark::kMillisecond);
+            }
+        }
+    }
+}
+
 BENCHMARK_CAPTURE(IsUtf8Text, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(IsUtf8Text, korean_utf8, CorpusKind::KoreanUtf8)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(AnsiToUtf8, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillisecond);
@@ -87,4 +117,15 @@ BENCHMARK_CAPTURE(ConvertToUtf8, korean_cp949, CorpusKind::KoreanCp949)->Unit(be
 } // namespace
 } // namespace fennick::bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::AddCustomContext("instruction_set", fennick::InstructionSetName(fennick::ActiveInstructionSet()));
+    fennick::bench::RegisterForEveryInstructionSet();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <span>
 
 namespace fennick {
@@ -16,19 +15,20 @@ public:
     // byte, and one to spare for converters that store characters four bytes at a time.
     static constexpr std::size_t Utf8Room(std::size_t length) { return 3 * length + 1; }
 
-    // Whether `byte` begins a two-byte character.
-    virtual bool IsLeadByte(unsigned char byte) const = 0;
+    struct Converted {
+        std::size_t read; // bytes of the text
+        std::size_t written; // bytes of UTF-8
+    };
 
-    // Writes the UTF-8 form of `text` to `utf8`, which holds Utf8Room(text.size()) bytes, and
-    // returns its length; nothing only when the system fails. `text` holds whole characters,
-    // except that the end of the whole input may be a lead byte without its second byte. Bytes
-    // the code page cannot map become its default character.
-    virtual std::optional<std::size_t> ToUtf8(std::span<const unsigned char> text,
-                                              std::span<unsigned char> utf8) const = 0;
+    // Writes the UTF-8 form of `text` to `utf8`, which holds Utf8Room(text.size()) bytes. A lead
+    // byte that ends `text` is left unread for the next text to complete, unless `textEnds`.
+    // Bytes that are no character become the code page's replacement character.
+    virtual Converted ToUtf8(std::span<const unsigned char> text, std::span<unsigned char> utf8,
+                             bool textEnds) const = 0;
 };
 
-// The system's ANSI code page: the active one on Windows (949 on Korean systems), code page
-// 949 itself everywhere else.
+// The system's ANSI code page: on Windows the active one (949 on Korean systems), or 949 where
+// the active one is UTF-8; code page 949 itself everywhere else.
 const CodePage& AnsiCodePage();
 
 } // namespace fennick

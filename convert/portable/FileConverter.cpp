@@ -160,21 +160,16 @@ FileOutcome ConvertFromCodePage(const std::wstring& path, PieceReader& source, c
     }
     converted.Write(utf8Mark);
     Utf8Transcoder transcoder(codePage);
-    const auto write = [&](std::span<const unsigned char> utf8) { converted.Write(utf8); };
     for (std::span<const unsigned char> piece = source.Next(); !piece.empty(); piece = source.Next()) {
         if (backUp) {
             backup.Write(piece);
         }
-        if (!transcoder.Convert(piece, write)) {
-            return false;
-        }
-    }
-    if (!transcoder.Finish(write)) {
-        return false;
+        converted.Write(transcoder.Convert(piece));
     }
     if (source.HeldNul()) {
         return FileOutcome::NotAnsiText();
     }
+    converted.Write(transcoder.Finish());
     if (backUp) {
         backup.Commit();
     }
@@ -227,22 +222,14 @@ bool FileConverter::IsUtf8Text(std::span<const unsigned char> bytes)
     return validator.Finish();
 }
 
-bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi, std::vector<unsigned char>& utf8) const
+bool FileConverter::AnsiToUtf8(std::span<const unsigned char> ansi, Utf8Bytes& utf8) const
 {
     if (ansi.empty()) {
         return false;
     }
-    // The output's memory is used again, with room for Korean text, which grows by half.
-    utf8.clear();
-    utf8.reserve(ansi.size() + ansi.size() / 2);
-    const auto append = [&](std::span<const unsigned char> piece) {
-        utf8.insert(utf8.end(), piece.begin(), piece.end());
-    };
-    Utf8Transcoder transcoder(codePage_);
-    if (!transcoder.Convert(ansi, append) || !transcoder.Finish(append)) {
-        utf8.clear();
-        return false;
-    }
+    // Converted straight into the output, which only grows when it must.
+    utf8.resize(CodePage::Utf8Room(ansi.size()));
+    utf8.resize(codePage_.ToUtf8(ansi, utf8, true).written);
     return true;
 }
 

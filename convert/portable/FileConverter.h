@@ -3,10 +3,10 @@
 #include <array>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "convert/portable/CodePage.h"
 #include "convert/portable/FileOutcome.h"
+#include "convert/portable/Utf8Bytes.h"
 
 namespace fennick {
 
@@ -46,8 +46,8 @@ public:
     static bool IsUtf8Text(std::span<const unsigned char> bytes);
 
     // Sets `utf8` to the UTF-8 form of the ANSI text `ansi`. False for empty text, leaving
-    // `utf8` as it was, and when the system fails, leaving it empty.
-    bool AnsiToUtf8(std::span<const unsigned char> ansi, std::vector<unsigned char>& utf8) const;
+    // `utf8` as it was.
+    bool AnsiToUtf8(std::span<const unsigned char> ansi, Utf8Bytes& utf8) const;
 
     // Puts the mark before the file's content unless it begins with it or is empty. Never
     // before the mark of UTF-16 or UTF-32 text, which would then read as neither.

@@ -1,70 +1,49 @@
 #include "convert/portable/Utf8Transcoder.h"
 
-#include <algorithm>
-
 namespace fennick {
 
-Utf8Transcoder::Utf8Transcoder(const CodePage& codePage)
-    : codePage_(codePage), utf8_(std::make_unique_for_overwrite<unsigned char[]>(CodePage::Utf8Room(largestPart)))
-{}
-
-bool Utf8Transcoder::Convert(std::span<const unsigned char> piece, const Utf8Consumer& consume)
+std::span<const unsigned char> Utf8Transcoder::Convert(std::span<const unsigned char> piece)
 {
-    for (std::size_t start = 0; start < piece.size(); start += largestPart) {
-        if (!ConvertPart(piece.subspan(start, std::min(largestPart, piece.size() - start)), consume)) {
-            return false;
-        }
+    if (piece.empty()) {
+        return {};
     }
-    return true;
-}
-
-bool Utf8Transcoder::ConvertPart(std::span<const unsigned char> part, const Utf8Consumer& consume)
-{
+    const std::span<unsigned char> utf8 = Room(piece.size() + 1);
+    std::size_t written = 0;
     if (waitingLead_) {
-        const unsigned char pair[] = {*waitingLead_, part.front()};
+        // The lead byte waiting from the last piece, with the first byte of this one: a pair, or
+        // two characters, or a character and a lead byte that begins this piece again.
+        const unsigned char pair[] = {*waitingLead_, piece.front()};
         waitingLead_.reset();
-        if (!ConvertWhole(pair, consume)) {
-            return false;
-        }
-        part = part.subspan(1);
+        const CodePage::Converted converted = codePage_.ToUtf8(pair, utf8, false);
+        written = converted.written;
+        piece = piece.subspan(converted.read - 1);
     }
-    const std::size_t whole = WholeCharactersLength(codePage_, part);
-    if (whole < part.size()) {
-        waitingLead_ = part.back();
+    const CodePage::Converted converted = codePage_.ToUtf8(piece, utf8.subspan(written), false);
+    if (converted.read < piece.size()) {
+        waitingLead_ = piece.back();
     }
-    return whole == 0 || ConvertWhole(part.first(whole), consume);
+    return utf8.first(written + converted.written);
 }
 
-bool Utf8Transcoder::Finish(const Utf8Consumer& consume)
+std::span<const unsigned char> Utf8Transcoder::Finish()
 {
     if (!waitingLead_) {
-        return true;
+        return {};
     }
     const unsigned char lead[] = {*waitingLead_};
     waitingLead_.reset();
-    return ConvertWhole(lead, consume);
+    const std::span<unsigned char> utf8 = Room(1);
+    return utf8.first(codePage_.ToUtf8(lead, utf8, true).written);
 }
 
-bool Utf8Transcoder::ConvertWhole(std::span<const unsigned char> characters, const Utf8Consumer& consume)
+std::span<unsigned char> Utf8Transcoder::Room(std::size_t length)
 {
-    const std::optional<std::size_t> length =
-        codePage_.ToUtf8(characters, {utf8_.get(), CodePage::Utf8Room(largestPart)});
-    if (!length) {
-        return false;
+    const std::size_t room = CodePage::Utf8Room(length);
+    if (room > room_) {
+        utf8_ = std::make_unique_for_overwrite<unsigned char[]>(room);
+        room_ = room;
     }
-    consume({utf8_.get(), *length});
-    return true;
-}
-
-std::size_t WholeCharactersLength(const CodePage& codePage, std::span<const unsigned char> text)
-{
-    // A byte that cannot lead ends a character, alone or as the second byte of a pair; the lead
-    // bytes after the last such byte (or from the start of the text) pair up from there.
-    std::size_t leadBytesAtEnd = 0;
-    while (leadBytesAtEnd < text.size() && codePage.IsLeadByte(text[text.size() - 1 - leadBytesAtEnd])) {
-        ++leadBytesAtEnd;
-    }
-    return text.size() - leadBytesAtEnd % 2;
+    return {utf8_.get(), room};
 }
 
 } // namespace fennick

@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include "convert/portable/CodePage.h"
+#include "tests/convert/support/EveryInstructionSet.h"
 #include "tests/framework/support/TestDirectory.h"
 
 namespace fennick::test {
@@ -23,7 +24,17 @@ std::optional<Bytes> Cp949ByIconv(std::span<const unsigned char> text)
     return done ? std::optional(converted) : std::nullopt;
 }
 
-TEST(Cp949, ConvertsEveryCharacterAsIconvDoes)
+Bytes ToUtf8(std::span<const unsigned char> text)
+{
+    Bytes converted(CodePage::Utf8Room(text.size()));
+    converted.resize(AnsiCodePage().ToUtf8(text, converted, true).written);
+    return converted;
+}
+
+class Cp949 : public EveryInstructionSet {};
+INSTANTIATE_TEST_SUITE_P(, Cp949, testing::ValuesIn(SupportedInstructionSets()), InstructionSetTestName);
+
+TEST_P(Cp949, ConvertsEveryCharacterAsIconvDoes)
 {
     // Every pair iconv maps, with ASCII runs of changing length (up to three blocks) between them.
     Bytes text;
@@ -37,11 +48,15 @@ TEST(Cp949, ConvertsEveryCharacterAsIconvDoes)
         }
     }
     ASSERT_GT(text.size(), 17'000u * 2);
-    Bytes converted(CodePage::Utf8Room(text.size()));
-    const std::optional<std::size_t> length = AnsiCodePage().ToUtf8(text, converted);
-    ASSERT_TRUE(length);
-    converted.resize(*length);
-    EXPECT_TRUE(converted == Cp949ByIconv(text));
+    EXPECT_TRUE(ToUtf8(text) == Cp949ByIconv(text));
+}
+
+// As on Windows, every byte 0x81-0xFE begins a pair, also the two whose characters iconv lacks.
+TEST_P(Cp949, PairsUpEveryByteFrom81ToFE)
+{
+    for (const unsigned char lead : {0xC9, 0xFE}) {
+        EXPECT_EQ(ToUtf8(Bytes{lead, 0xB0, 0xA1}), Bytes({'?', '?'})) << std::hex << int{lead};
+    }
 }
 
 } // namespace
