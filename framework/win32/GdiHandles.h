@@ -22,6 +22,7 @@ using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDel
 using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using OwnedPen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using OwnedRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, GdiObjectDeleter>;
 using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using MemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDCDeleter>;
 
@@ -30,24 +31,27 @@ inline MemoryDC MakeMemoryDC(HDC compatibleWith)
     return MemoryDC(CreateCompatibleDC(compatibleWith));
 }
 
-// The screen's DC, given back at the end of the scope.
-class ScreenDC {
+// A window's DC (the screen's for no window), given back at the end of the scope.
+class WindowDC {
 public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ~ScreenDC()
+    explicit WindowDC(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC()
     {
         if (dc_) {
-            ReleaseDC(nullptr, dc_);
+            ReleaseDC(window_, dc_);
         }
     }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
 
     HDC Get() const { return dc_; }
 
 private:
+    HWND window_;
     HDC dc_;
 };
+
+using ScreenDC = WindowDC;
 
 // Selects an object into a DC for the scope and selects the previous one back.
 class GdiSelection {

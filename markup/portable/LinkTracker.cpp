@@ -32,17 +32,23 @@ bool LinkTracker::HoverAt(int x, int y)
     const LinkArea* area = AreaAt(x, y);
     const int id = area != nullptr ? area->id : noHoveredLink;
     const bool showsCursor = area != nullptr && !area->target.empty() && linkCursor != nullptr;
-    if (id != hoveredLink) {
-        hoveredLink = id;
-        if (hoverTarget.IsSet()) {
-            actions_.SendToWindow(hoverTarget.window, hoverTarget.message,
-                                  static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget.param);
-        }
-    }
+    ReportHover(id);
     if (showsCursor) {
         actions_.ShowCursor(linkCursor);
     }
     return showsCursor;
+}
+
+void LinkTracker::ReportHover(int id)
+{
+    if (id == hoveredLink) {
+        return;
+    }
+    hoveredLink = id;
+    if (hoverTarget.IsSet()) {
+        actions_.SendToWindow(hoverTarget.window, hoverTarget.message,
+                              static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget.param);
+    }
 }
 
 void LinkTracker::ClickAt(int x, int y)
