@@ -32,6 +32,31 @@ private:
     HDC dc_;
 };
 
+// A client-sized bitmap in a memory DC that starts as a copy of the background: the label draws
+// there and then copies all of it to the screen at once, so nothing flickers.
+class Canvas {
+public:
+    Canvas(HDC target, const RECT& client, HBITMAP background)
+        : dc_(MakeMemoryDC(target)), bitmap_(CreateCompatibleBitmap(target, client.right, client.bottom))
+    {
+        if (!dc_ || !bitmap_ || background == nullptr) {
+            return;
+        }
+        selection_.emplace(dc_.get(), bitmap_.get());
+        const MemoryDC source = MakeMemoryDC(target);
+        const GdiSelection sourceSelection(source.get(), background);
+        BitBlt(dc_.get(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
+    }
+
+    explicit operator bool() const { return selection_.has_value(); }
+    HDC Dc() const { return dc_.get(); }
+
+private:
+    MemoryDC dc_;
+    OwnedBitmap bitmap_;
+    std::optional<GdiSelection> selection_;
+};
+
 PixelRect Shifted(const PixelRect& rect, int dx, int dy)
 {
     return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
@@ -70,8 +95,8 @@ std::wstring BodyDeclarations(const LOGFONTW& font)
 } // namespace
 
 MarkupLabel::MarkupLabel(const Win32ActionSources& sources)
-    : actions_(sources), drawer_(actions_), backStartColor_(GetSysColor(COLOR_BTNFACE)),
-      backMidColor_(backStartColor_), backEndColor_(backStartColor_)
+    : actions_(sources), drawer_(actions_), backStartColor_(GetSysColor(COLOR_BTNFACE)), backMidColor_(backStartColor_),
+      backEndColor_(backStartColor_)
 {}
 
 // --- configuration ----------------------------------------------------------------------
@@ -232,6 +257,10 @@ void MarkupLabel::OnPaint()
     if (NeedsBackground(client)) {
         BuildBackground(paint.Dc(), client);
     }
+    const Canvas canvas(paint.Dc(), client, backgroundBitmap_.get());
+    // The canvas measures as the screen does; laying out and drawing on one surface makes each
+    // font once a paint.
+    GdiSurface surface(canvas ? canvas.Dc() : paint.Dc(), drawManager_);
     LabelFrame frame;
     frame.client = {client.left, client.top, client.right, client.bottom};
     frame.marginX = marginX_;
@@ -240,12 +269,12 @@ void MarkupLabel::OnPaint()
     frame.alignFlags = alignFlags_;
     frame.rawText = rawText_;
     drawer_.SetWrapWidth(LabelWrapWidth(frame));
-    {
-        GdiSurface surface(paint.Dc(), drawManager_);
-        textSize_ = drawer_.Measure(surface, MarkupToShow());
-    }
+    textSize_ = drawer_.Measure(surface, MarkupToShow());
     textRect_ = PlaceLabelText(frame, textSize_);
-    Compose(paint.Dc());
+    if (canvas) {
+        DrawMarkup(surface);
+        Present(paint.Dc(), canvas.Dc(), client);
+    }
 }
 
 bool MarkupLabel::OnSetCursor()
@@ -409,34 +438,19 @@ void MarkupLabel::Compose(HDC target)
         }
     }
     const RECT client = ClientRect();
-    const MemoryDC background = MakeMemoryDC(target);
-    const MemoryDC canvas = MakeMemoryDC(target);
-    const OwnedBitmap canvasBitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
-    if (!background || !canvas || !canvasBitmap) {
+    const Canvas canvas(target, client, backgroundBitmap_.get());
+    if (!canvas) {
         return;
     }
-    const GdiSelection backgroundSelection(background.get(), backgroundBitmap_.get());
-    const GdiSelection canvasSelection(canvas.get(), canvasBitmap.get());
-    BitBlt(canvas.get(), 0, 0, client.right, client.bottom, background.get(), 0, 0, SRCCOPY);
-    DrawMarkup(canvas.get());
-
-    if (windowRegion_) {
-        SelectClipRgn(target, windowRegion_.get());
+    {
+        GdiSurface surface(canvas.Dc(), drawManager_);
+        DrawMarkup(surface);
     }
-    BitBlt(target, 0, 0, client.right, client.bottom, canvas.get(), 0, 0, SRCCOPY);
-    if (windowRegion_) {
-        if (frameBrush_) {
-            FrameRgn(target, windowRegion_.get(), frameBrush_.get(), frameWidth_, frameHeight_);
-        }
-        SelectClipRgn(target, nullptr);
-    } else if (frameBrush_) {
-        FrameRect(target, &client, frameBrush_.get());
-    }
+    Present(target, canvas.Dc(), client);
 }
 
-void MarkupLabel::DrawMarkup(HDC dc)
+void MarkupLabel::DrawMarkup(GdiSurface& surface)
 {
-    GdiSurface surface(dc, drawManager_);
     if (enabled_) {
         drawer_.Draw(surface, textRect_);
         return;
@@ -447,6 +461,22 @@ void MarkupLabel::DrawMarkup(HDC dc)
     drawer_.Draw(surface, Shifted(textRect_, 1, 1));
     colors.SetDisabledColor(GetSysColor(COLOR_BTNSHADOW));
     drawer_.Draw(surface, textRect_);
+}
+
+void MarkupLabel::Present(HDC target, HDC canvas, const RECT& client)
+{
+    if (windowRegion_) {
+        SelectClipRgn(target, windowRegion_.get());
+    }
+    BitBlt(target, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
+    if (windowRegion_) {
+        if (frameBrush_) {
+            FrameRgn(target, windowRegion_.get(), frameBrush_.get(), frameWidth_, frameHeight_);
+        }
+        SelectClipRgn(target, nullptr);
+    } else if (frameBrush_) {
+        FrameRect(target, &client, frameBrush_.get());
+    }
 }
 
 // --- links, region and invalidation --------------------------------------------------------
@@ -471,8 +501,8 @@ bool MarkupLabel::HoverAt(POINT point)
 void MarkupLabel::ApplyRoundCorners()
 {
     const RECT client = ClientRect();
-    InstallRegion(OwnedRegion(CreateRoundRectRgn(client.left, client.top, client.right, client.bottom, cornerWidth_,
-                                                 cornerHeight_)));
+    InstallRegion(OwnedRegion(
+        CreateRoundRectRgn(client.left, client.top, client.right, client.bottom, cornerWidth_, cornerHeight_)));
     roundRegion_ = true;
 }
 

@@ -15,6 +15,8 @@
 
 namespace fennick {
 
+class GdiSurface;
+
 // A static control that shows its window text as markup. Every paint lays the text out again
 // and composes it over a cached background in memory, so the label never flickers; links
 // follow the pointer and clicks, and animated strips move on the ticks of kAnimationTimerId.
@@ -94,7 +96,9 @@ private:
     // Draws the background and the text of the last layout into `target`; null draws on the
     // window itself.
     void Compose(HDC target);
-    void DrawMarkup(HDC dc);
+    void DrawMarkup(GdiSurface& surface);
+    // Copies the finished canvas to the target, inside the region, and frames it.
+    void Present(HDC target, HDC canvas, const RECT& client);
     // Follows the pointer at a client point; true when it showed the link cursor.
     bool HoverAt(POINT point);
     void ApplyRoundCorners();

@@ -278,7 +278,8 @@ TEST(MarkupLabel, SetFontRestylesTheBodyTextAtOnceAndGetTextStaysInItsBuffer)
     DeleteObject(large);
 
     // A dialog's font leaves its weight open: bold text in it still turns bold.
-    HFONT dialogFont = CreateFontW(-12, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+    HFONT dialogFont =
+        CreateFontW(-12, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
     host.label.Send(WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), TRUE);
     const auto ink = [&](const wchar_t* text) {
         SetWindowTextW(host.Handle(), text);
@@ -310,8 +311,9 @@ TEST(MarkupLabel, TheWindowStyleCentresTheBlockWhenTheFlagsLeaveItOpen)
     LabelHost host(SS_CENTER | SS_CENTERIMAGE, {200, 80}, L"centred");
     host.label.SetMargins(10, 10);
     const PixelSize size = host.label.TextSize();
-    EXPECT_EQ(host.label.TextRect(), (PixelRect{(200 - size.width) / 2, (80 - size.height) / 2,
-                                                (200 - size.width) / 2 + size.width, (80 - size.height) / 2 + size.height}));
+    EXPECT_EQ(host.label.TextRect(),
+              (PixelRect{(200 - size.width) / 2, (80 - size.height) / 2, (200 - size.width) / 2 + size.width,
+                         (80 - size.height) / 2 + size.height}));
     host.label.SetAlignFlags(kAlignRight);
     EXPECT_EQ(host.label.TextRect().right, 190);
 }
@@ -335,7 +337,8 @@ TEST(MarkupLabel, AThousandPaintsResizesFontsTextsAndFlipsLeaveNoGdiObjectBehind
     const HBITMAP strip = TwoCellStrip();
     const std::wstring texts[] = {
         L"<h2>Title</h2><font color=red>red</font> <a href=x>link</a><hr><strip handle=" +
-            std::to_wstring(reinterpret_cast<UINT_PTR>(strip)) + L" cx=8 cy=8 speed=1 style=s>"
+            std::to_wstring(reinterpret_cast<UINT_PTR>(strip)) +
+            L" cx=8 cy=8 speed=1 style=s>"
             L"<table border=1 bgeffect=vgradient bgcolor=red bgendcolor=blue><tr><td>cell</td></tr></table>",
         L"<i>plain</i> text"};
     const HFONT fonts[] = {
