@@ -25,7 +25,7 @@ ctest --preset windows || status=1
 
 # A short libFuzzer run of every markup scanner from its checked-in seed corpus; new inputs go
 # to build/fuzz/corpus. Longer runs by hand, for example:
-#   build/fuzz/tests/markup/fuzz_table_scan -max_total_time=600 build/fuzz/corpus/fuzz_table_scan
+#   build/fuzz/tests/markup/fuzz_markup_layout -max_total_time=600 build/fuzz/corpus/fuzz_markup_layout
 for seeds in tests/markup/fuzz/corpus/*/; do
   fuzzer=$(basename "$seeds")
   mkdir -p "build/fuzz/corpus/$fuzzer"

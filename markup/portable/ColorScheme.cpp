@@ -1,7 +1,5 @@
 #include "markup/portable/ColorScheme.h"
 
-#include "markup/portable/TextScan.h"
-
 namespace fennick {
 
 namespace {
@@ -34,22 +32,22 @@ constexpr NamedColor builtInColors[] = {
 ColorScheme::ColorScheme()
 {
     for (const NamedColor& entry : builtInColors) {
-        colorNames.emplace(entry.name, entry.color);
+        colorNames_.emplace(entry.name, entry.color);
     }
 }
 
 Color ColorScheme::ColorByName(std::wstring_view name, Color fallback) const
 {
-    if (!enabled) {
-        return disabledColor;
+    if (!enabled_) {
+        return disabledColor_;
     }
-    const auto found = colorNames.find(LowerAscii(name));
-    return found == colorNames.end() ? fallback : found->second;
+    const auto found = colorNames_.find(name);
+    return found == colorNames_.end() ? fallback : found->second;
 }
 
 void ColorScheme::SetColorName(std::wstring_view name, Color color)
 {
-    colorNames.insert_or_assign(LowerAscii(name), color);
+    colorNames_.insert_or_assign(LowerAscii(name), color);
 }
 
 } // namespace fennick

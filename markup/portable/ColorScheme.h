@@ -2,6 +2,8 @@
 
 #include "markup/portable/Color.h"
 
+#include "markup/portable/TextScan.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -19,18 +21,18 @@ public:
     Color ColorByName(std::wstring_view name, Color fallback) const;
     void SetColorName(std::wstring_view name, Color color);
 
-    bool Enabled() const { return enabled; }
-    void SetEnabled(bool isEnabled) { enabled = isEnabled; }
-    Color DisabledColor() const { return disabledColor; }
-    void SetDisabledColor(Color color) { disabledColor = color; }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool isEnabled) { enabled_ = isEnabled; }
+    Color DisabledColor() const { return disabledColor_; }
+    void SetDisabledColor(Color color) { disabledColor_ = color; }
 
     // The colour itself while enabled, else disabledColor.
-    Color Shown(Color color) const { return enabled ? color : disabledColor; }
+    Color Shown(Color color) const { return enabled_ ? color : disabledColor_; }
 
 private:
-    std::map<std::wstring, Color, std::less<>> colorNames;
-    bool enabled = true;
-    Color disabledColor = 0x808080;
+    std::map<std::wstring, Color, LessIgnoringAsciiCase> colorNames_; // lower-case names
+    bool enabled_ = true;
+    Color disabledColor_ = 0x808080;
 };
 
 } // namespace fennick

@@ -99,8 +99,8 @@ public:
     virtual int DotsPerInchY() const = 0;
     virtual PixelSize StandardIconSize() const = 0;
 
-    // Spreads `extra` pixels over the next `breakCount` spaces of text extents and output;
-    // (0, 0) turns it off.
+    // Justifies later text extents and output: every space gets extra / breakCount pixels more,
+    // and the first extra % breakCount spaces of each text one more; (0, 0) turns it off.
     virtual void SetTextJustification(int extra, int breakCount) = 0;
     // Text in the selected font and colours, top left at (x, y).
     virtual void DrawTextRun(int x, int y, std::wstring_view text) = 0;

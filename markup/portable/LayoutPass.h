@@ -28,6 +28,8 @@ public:
 
     // Measure: the size of the block; draw: the height it took.
     PixelSize LayOutDocument(const PixelRect& rect);
+    // The lines ended so far; a line started after the last of them holds nothing.
+    std::size_t LinesEnded() const { return lineIndex_; }
 
 private:
     struct Image;

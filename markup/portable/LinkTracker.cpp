@@ -13,16 +13,16 @@ LinkTracker::LinkTracker(PlatformActions& actions) : actions_(actions)
 
 LinkTracker::~LinkTracker()
 {
-    if (linkCursor != nullptr) {
-        actions_.DestroyCursor(linkCursor);
+    if (linkCursor_ != nullptr) {
+        actions_.DestroyCursor(linkCursor_);
     }
 }
 
 const LinkArea* LinkTracker::AreaAt(int x, int y) const
 {
-    const auto found =
-        std::find_if(linkAreas.begin(), linkAreas.end(), [x, y](const LinkArea& area) { return area.Contains(x, y); });
-    return found == linkAreas.end() ? nullptr : &*found;
+    const auto found = std::find_if(linkAreas_.begin(), linkAreas_.end(),
+                                    [x, y](const LinkArea& area) { return area.Contains(x, y); });
+    return found == linkAreas_.end() ? nullptr : &*found;
 }
 
 // The areas may change while a message is being handled (the owner can lay the text out again),
@@ -30,24 +30,24 @@ const LinkArea* LinkTracker::AreaAt(int x, int y) const
 bool LinkTracker::HoverAt(int x, int y)
 {
     const LinkArea* area = AreaAt(x, y);
-    const int id = area != nullptr ? area->id : noHoveredLink;
-    const bool showsCursor = area != nullptr && !area->target.empty() && linkCursor != nullptr;
+    const int id = area != nullptr ? area->id : kNoHoveredLink;
+    const bool showsCursor = area != nullptr && !area->target.empty() && linkCursor_ != nullptr;
     ReportHover(id);
     if (showsCursor) {
-        actions_.ShowCursor(linkCursor);
+        actions_.ShowCursor(linkCursor_);
     }
     return showsCursor;
 }
 
 void LinkTracker::ReportHover(int id)
 {
-    if (id == hoveredLink) {
+    if (id == hoveredLink_) {
         return;
     }
-    hoveredLink = id;
-    if (hoverTarget.IsSet()) {
-        actions_.SendToWindow(hoverTarget.window, hoverTarget.message,
-                              static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget.param);
+    hoveredLink_ = id;
+    if (hoverTarget_.IsSet()) {
+        actions_.SendToWindow(hoverTarget_.window, hoverTarget_.message,
+                              static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget_.param);
     }
 }
 
@@ -61,18 +61,18 @@ void LinkTracker::ClickAt(int x, int y)
     if (area->kind == LinkKind::Address) {
         ResetLinkCursor();
         OpenAddress(actions_, target, showLinkTarget);
-    } else if (area->kind == LinkKind::Message && clickTarget.IsSet()) {
-        actions_.SendToWindow(clickTarget.window, clickTarget.message, reinterpret_cast<std::uintptr_t>(target.c_str()),
-                              clickTarget.param);
+    } else if (area->kind == LinkKind::Message && clickTarget_.IsSet()) {
+        actions_.SendToWindow(clickTarget_.window, clickTarget_.message,
+                              reinterpret_cast<std::uintptr_t>(target.c_str()), clickTarget_.param);
     }
 }
 
 void LinkTracker::SetLinkCursor(CursorHandle cursor)
 {
-    if (linkCursor != nullptr && linkCursor != cursor) {
-        actions_.DestroyCursor(linkCursor);
+    if (linkCursor_ != nullptr && linkCursor_ != cursor) {
+        actions_.DestroyCursor(linkCursor_);
     }
-    linkCursor = cursor;
+    linkCursor_ = cursor;
 }
 
 void LinkTracker::ResetLinkCursor()

@@ -32,7 +32,7 @@ struct WindowTarget {
     bool IsSet() const { return window != nullptr && message != 0; }
 };
 
-constexpr int noHoveredLink = -2;
+constexpr int kNoHoveredLink = -2;
 
 // The link areas of the last drawing, the link under the pointer and what a click does.
 class LinkTracker {
@@ -42,38 +42,38 @@ public:
     LinkTracker(const LinkTracker&) = delete;
     LinkTracker& operator=(const LinkTracker&) = delete;
 
-    void ClearAreas() { linkAreas.clear(); }
-    void AddArea(const LinkArea& area) { linkAreas.push_back(area); }
-    const std::vector<LinkArea>& Areas() const { return linkAreas; }
+    void ClearAreas() { linkAreas_.clear(); }
+    void AddArea(const LinkArea& area) { linkAreas_.push_back(area); }
+    const std::vector<LinkArea>& Areas() const { return linkAreas_; }
 
     // Follows the pointer (client coordinates): a change of link is reported to the hover
     // target (wParam = id, or -2 when the pointer left every link). Answers true when it showed
     // the link cursor.
     bool HoverAt(int x, int y);
     // The pointer is over no link: it left the control, or lies where links do not count.
-    void HoverNowhere() { ReportHover(noHoveredLink); }
+    void HoverNowhere() { ReportHover(kNoHoveredLink); }
     // Opens an address link or sends a message link's target text to the click target.
     void ClickAt(int x, int y);
-    int HoveredLink() const { return hoveredLink; }
+    int HoveredLink() const { return hoveredLink_; }
 
     // The tracker owns the cursor it is given and destroys it when another one replaces it.
     void SetLinkCursor(CursorHandle cursor);
     void ResetLinkCursor(); // back to the system's hand cursor
-    CursorHandle LinkCursor() const { return linkCursor; }
+    CursorHandle LinkCursor() const { return linkCursor_; }
 
-    void SetHoverTarget(const WindowTarget& target) { hoverTarget = target; }
-    void SetClickTarget(const WindowTarget& target) { clickTarget = target; }
+    void SetHoverTarget(const WindowTarget& target) { hoverTarget_ = target; }
+    void SetClickTarget(const WindowTarget& target) { clickTarget_ = target; }
 
 private:
     const LinkArea* AreaAt(int x, int y) const;
     void ReportHover(int id);
 
     PlatformActions& actions_;
-    std::vector<LinkArea> linkAreas;
-    int hoveredLink = noHoveredLink;
-    CursorHandle linkCursor = nullptr;
-    WindowTarget hoverTarget;
-    WindowTarget clickTarget;
+    std::vector<LinkArea> linkAreas_;
+    int hoveredLink_ = kNoHoveredLink;
+    CursorHandle linkCursor_ = nullptr;
+    WindowTarget hoverTarget_;
+    WindowTarget clickTarget_;
 };
 
 } // namespace fennick

@@ -129,6 +129,8 @@ private:
 MarkupDocument ReadMarkupDocument(std::wstring_view prepared)
 {
     MarkupDocument document;
+    // A tag and a text run after it for every "<" at most: no growing while the tokens come.
+    document.tokens.reserve(2 * static_cast<std::size_t>(std::count(prepared.begin(), prepared.end(), L'<')) + 1);
     MarkupTokenizer tokenizer(prepared);
     while (std::optional<MarkupToken> token = tokenizer.Next()) {
         document.tokens.push_back(std::move(*token));

@@ -19,7 +19,9 @@ PixelSize MarkupDrawer::Measure(HostSurface& surface, std::wstring_view markup)
     if (prepared.empty()) {
         return {};
     }
-    PixelSize size = LayoutPass(*this, surface, PassKind::Measure).LayOutDocument({0, 0, wrapWidth_, 0});
+    LayoutPass pass(*this, surface, PassKind::Measure);
+    PixelSize size = pass.LayOutDocument({0, 0, wrapWidth_, 0});
+    lines_.resize(pass.LinesEnded());
     if (size == PixelSize{}) {
         document_ = {}; // nothing to draw
     }

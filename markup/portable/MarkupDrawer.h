@@ -29,7 +29,7 @@ public:
     const MarkupLanguage& Language() const { return language_; }
 
     // The size of the block, one pixel added each way; (0, 0) for an empty text. With a wrap
-    // width the size is at most that wide (plus the pixel), unless a single item is wider.
+    // width the size is at most that wide, plus the pixel.
     PixelSize Measure(HostSurface& surface, std::wstring_view markup);
     // Draws the text of the last Measure with its top left corner at the rectangle's; the
     // rectangle's width is the block width that lines are aligned and tables spread in.

@@ -12,7 +12,7 @@ namespace fennick {
 
 namespace {
 
-constexpr std::array<int, 7> fontSizeKeywords{8, 10, 12, 14, 18, 24, 36};
+constexpr std::array<int, 7> kFontSizeKeywords{8, 10, 12, 14, 18, 24, 36};
 
 int TruncateToInt(double value)
 {
@@ -104,8 +104,8 @@ int StyleParser::ParseLength(std::wstring_view value, int current, bool sizeKeyw
         return SaturateToInt(dots / 6);
     }
     const std::uint32_t plain = ReadUnsigned(value, 0);
-    if (sizeKeywords && plain >= 1 && plain <= fontSizeKeywords.size()) {
-        return fontSizeKeywords[plain - 1];
+    if (sizeKeywords && plain >= 1 && plain <= kFontSizeKeywords.size()) {
+        return kFontSizeKeywords[plain - 1];
     }
     return static_cast<std::int32_t>(plain);
 }
@@ -178,7 +178,13 @@ std::int32_t StyleParser::ParseBackgroundEffect(std::wstring_view value, std::in
 
 void StyleParser::ParseStyleDeclarations(std::wstring_view declarations, MarkupStyle& style) const
 {
-    const std::wstring text = LowerAscii(declarations);
+    // Class declarations are usually lower case already: only others are copied to be lowered.
+    std::wstring lowered;
+    if (HasUpperAscii(declarations)) {
+        lowered = LowerAscii(declarations);
+        declarations = lowered;
+    }
+    const std::wstring_view text = declarations;
     std::size_t position = 0;
     while (const std::optional<Declaration> declaration = ReadDeclaration(text, position)) {
         if (declaration->hasColon) {

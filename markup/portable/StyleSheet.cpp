@@ -1,7 +1,5 @@
 #include "markup/portable/StyleSheet.h"
 
-#include "markup/portable/TextScan.h"
-
 namespace fennick {
 
 StyleSheet::StyleSheet()
@@ -24,10 +22,11 @@ void StyleSheet::SetStyleClass(std::wstring_view name, std::wstring_view declara
     classes_.insert_or_assign(LowerAscii(name), std::wstring(declarations));
 }
 
-std::wstring StyleSheet::StyleClass(std::wstring_view name) const
+const std::wstring& StyleSheet::StyleClass(std::wstring_view name) const
 {
-    const auto found = classes_.find(LowerAscii(name));
-    return found == classes_.end() ? std::wstring{} : found->second;
+    static const std::wstring none;
+    const auto found = classes_.find(name);
+    return found == classes_.end() ? none : found->second;
 }
 
 } // namespace fennick

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "markup/portable/TextScan.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -13,11 +15,11 @@ public:
     StyleSheet(); // with the built-in classes
 
     void SetStyleClass(std::wstring_view name, std::wstring_view declarations);
-    // The declarations of the class, or an empty text.
-    std::wstring StyleClass(std::wstring_view name) const;
+    // The declarations of the class, or an empty text; valid until the class is set again.
+    const std::wstring& StyleClass(std::wstring_view name) const;
 
 private:
-    std::map<std::wstring, std::wstring, std::less<>> classes_;
+    std::map<std::wstring, std::wstring, LessIgnoringAsciiCase> classes_; // lower-case names
 };
 
 } // namespace fennick

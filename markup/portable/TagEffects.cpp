@@ -10,15 +10,15 @@ namespace fennick {
 
 namespace {
 
-constexpr std::int32_t boldWeight = 700;
-constexpr std::int32_t normalWeight = 400;
-constexpr std::int32_t heaviestWeight = 900;
+constexpr std::int32_t kBoldWeight = 700;
+constexpr std::int32_t kNormalWeight = 400;
+constexpr std::int32_t kHeaviestWeight = 900;
 
 } // namespace
 
 void ApplyBold(MarkupStyle& style)
 {
-    style.fontWeight = SaturateToInt(std::min<std::int64_t>(std::int64_t{2} * style.fontWeight, heaviestWeight));
+    style.fontWeight = SaturateToInt(std::min<std::int64_t>(std::int64_t{2} * style.fontWeight, kHeaviestWeight));
 }
 
 void ApplyFontAttributes(const StyleParser& parser, std::wstring_view attributes, MarkupStyle& style)
@@ -48,7 +48,7 @@ void ApplyStyleLetters(std::wstring_view letters, MarkupStyle& style)
     for (const wchar_t letter : letters) {
         switch (letter) {
         case L'b':
-            style.fontWeight = on ? boldWeight : normalWeight;
+            style.fontWeight = on ? kBoldWeight : kNormalWeight;
             break;
         case L'i':
             style.italic = on;
@@ -88,8 +88,8 @@ void ApplyLinkAttributes(std::wstring_view attributes, MarkupStyle& style)
 
 int ReadTagCount(std::wstring_view attributes)
 {
-    const int count = attributes.empty() ? 1 : ReadInt(attributes.substr(1));
-    return std::clamp(count, 1, maxTagCount);
+    const int count = attributes.starts_with(L'=') ? ReadInt(attributes.substr(1)) : 1;
+    return std::clamp(count, 1, kMaxTagCount);
 }
 
 unsigned ReadStringId(const StyleParser& parser, std::wstring_view attributes)

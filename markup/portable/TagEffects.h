@@ -22,9 +22,9 @@ void ApplyStyleLetters(std::wstring_view letters, MarkupStyle& style);
 void ApplyLinkAttributes(std::wstring_view attributes, MarkupStyle& style);
 
 // Larger counts are taken as this: a break or tab count multiplies a line height or tab width.
-constexpr int maxTagCount = 1000;
+constexpr int kMaxTagCount = 1000;
 
-// The count written right after the tag name as "=N"; 1 without one.
+// The count written right after the tag name as "=N"; 1 without one (so "<br 12>" is one break).
 int ReadTagCount(std::wstring_view attributes);
 
 // The string id of a string-resource tag (idres or iddll); 0 for none.

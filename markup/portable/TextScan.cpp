@@ -17,6 +17,11 @@ std::size_t Clamp(std::wstring_view text, std::size_t& position)
     return position;
 }
 
+wchar_t LowerAsciiChar(wchar_t c)
+{
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
+
 // Each of the 26 letters from the first of one case to the same letter of the other.
 std::wstring ShiftLetters(std::wstring_view text, wchar_t from, wchar_t to)
 {
@@ -75,6 +80,17 @@ std::wstring LowerAscii(std::wstring_view text)
 std::wstring UpperAscii(std::wstring_view text)
 {
     return ShiftLetters(text, L'a', L'A');
+}
+
+bool LessIgnoringAsciiCase::operator()(std::wstring_view a, std::wstring_view b) const
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](wchar_t x, wchar_t y) { return LowerAsciiChar(x) < LowerAsciiChar(y); });
+}
+
+bool HasUpperAscii(std::wstring_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'A' && c <= L'Z'; });
 }
 
 std::wstring_view TrimTrailingSpaces(std::wstring_view text)

@@ -26,6 +26,15 @@ bool ExpectChar(std::wstring_view text, std::size_t& position, wchar_t c);
 std::wstring LowerAscii(std::wstring_view text);
 std::wstring UpperAscii(std::wstring_view text);
 
+// Orders texts as their lower-case forms would be ordered, without making them: a map whose keys
+// are lower case finds any spelling of a key with it.
+struct LessIgnoringAsciiCase {
+    using is_transparent = void;
+    bool operator()(std::wstring_view a, std::wstring_view b) const;
+};
+
+bool HasUpperAscii(std::wstring_view text);
+
 std::wstring_view TrimTrailingSpaces(std::wstring_view text);
 std::wstring_view TrimLeadingSpaces(std::wstring_view text);
 

@@ -138,7 +138,6 @@ GdiSurface::~GdiSurface()
     SetTextColor(dc_, originalTextColor_);
     SetBkColor(dc_, originalBackColor_);
     SetBkMode(dc_, originalBackMode_);
-    ::SetTextJustification(dc_, 0, 0);
 }
 
 std::optional<std::size_t> GdiSurface::FindOrMakeFont(const LOGFONTW& logFont)
@@ -189,13 +188,25 @@ void GdiSurface::SetTextColors(Color textColor, BackMode backMode, Color backCol
     SetBkColor(dc_, backColor);
 }
 
+int GdiSurface::JustificationOf(std::wstring_view text) const
+{
+    if (justifyBreaks_ == 0) {
+        return 0;
+    }
+    const auto spaces = static_cast<long long>(std::count(text.begin(), text.end(), L' '));
+    const long long extra =
+        spaces * (justifyExtra_ / justifyBreaks_) + std::min<long long>(spaces, justifyExtra_ % justifyBreaks_);
+    return static_cast<int>(std::min<long long>(extra, INT_MAX));
+}
+
 PixelSize GdiSurface::TextExtent(std::wstring_view text) const
 {
     SIZE size{};
     if (!GetTextExtentPoint32W(dc_, text.data(), Length(text), &size)) {
         return {};
     }
-    return {size.cx, size.cy};
+    return {static_cast<int>(std::min<long long>(static_cast<long long>(size.cx) + JustificationOf(text), INT_MAX)),
+            size.cy};
 }
 
 TextFit GdiSurface::FitText(std::wstring_view text, int maxWidth) const
@@ -238,12 +249,38 @@ PixelSize GdiSurface::StandardIconSize() const
 void GdiSurface::SetTextJustification(int extra, int breakCount)
 {
     const bool spread = extra > 0 && breakCount > 0;
-    ::SetTextJustification(dc_, spread ? extra : 0, spread ? breakCount : 0);
+    justifyExtra_ = spread ? extra : 0;
+    justifyBreaks_ = spread ? breakCount : 0;
 }
 
 void GdiSurface::DrawTextRun(int x, int y, std::wstring_view text)
 {
-    TextOutW(dc_, x, y, text.data(), Length(text));
+    const int length = Length(text);
+    if (justifyBreaks_ == 0 || length == 0) {
+        TextOutW(dc_, x, y, text.data(), length);
+        return;
+    }
+    // Each character's advance from the partial extents, the spaces widened as TextExtent says.
+    partialWidths_.resize(text.size());
+    INT fit = 0;
+    SIZE size{};
+    if (!GetTextExtentExPointW(dc_, text.data(), length, 0, &fit, partialWidths_.data(), &size)) {
+        TextOutW(dc_, x, y, text.data(), length);
+        return;
+    }
+    int spaces = 0;
+    int previous = 0;
+    const int share = justifyExtra_ / justifyBreaks_;
+    const int remainder = justifyExtra_ % justifyBreaks_;
+    for (int i = 0; i < length; ++i) {
+        const int advance = partialWidths_[i] - previous;
+        previous = partialWidths_[i];
+        partialWidths_[i] = advance;
+        if (text[i] == L' ') {
+            partialWidths_[i] += share + (spaces++ < remainder ? 1 : 0);
+        }
+    }
+    ExtTextOutW(dc_, x, y, 0, nullptr, text.data(), static_cast<UINT>(length), partialWidths_.data());
 }
 
 void GdiSurface::DrawLine(PixelPoint from, PixelPoint to, Color color, int borderStyle, int width)

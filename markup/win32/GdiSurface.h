@@ -20,8 +20,10 @@ constexpr long long kMaxImagePixels = 1LL << 24;
 LOGFONTW StyleLogFont(const MarkupStyle& style);
 
 // The markup engine's surface on a device context it does not own, drawing with a DrawManager.
-// The fonts it makes are its own; at its end the context gets back its font, text colours,
-// background mode and no justification. Use one surface per pass, or per paint.
+// The fonts it makes are its own; at its end the context gets back its font, text colours and
+// background mode. Use one surface per pass, or per paint. It justifies text itself, with the
+// advance of each character, instead of with the context's justification, which only widens
+// the font's break character: some fonts do not name the space as theirs.
 class GdiSurface final : public HostSurface {
 public:
     GdiSurface(HDC dc, DrawManager& drawing);
@@ -61,6 +63,8 @@ private:
 
     // The index of the font in the cache, made when missing; none when GDI cannot make it.
     std::optional<std::size_t> FindOrMakeFont(const LOGFONTW& logFont);
+    // The pixels justification adds to the spaces of the text.
+    int JustificationOf(std::wstring_view text) const;
 
     HDC dc_;
     DrawManager& drawing_;
@@ -70,6 +74,8 @@ private:
     int originalBackMode_;
     std::vector<CachedFont> fonts_;
     std::optional<std::size_t> current_;
+    int justifyExtra_ = 0;
+    int justifyBreaks_ = 0;
     mutable std::vector<int> partialWidths_;
 };
 

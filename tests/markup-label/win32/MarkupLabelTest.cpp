@@ -157,7 +157,7 @@ TEST(MarkupLabel, LinksFollowTheRealPointerAndClicksOnlyInsideTheTextRectangle)
     MoveMouse(wide.Handle(), 190, 20);
     EXPECT_NE(GetCursor(), linkCursor);
     EXPECT_EQ(hoverPixels(), 0);
-    EXPECT_EQ(hoveredIds, (std::vector<int>{0, noHoveredLink}));
+    EXPECT_EQ(hoveredIds, (std::vector<int>{0, kNoHoveredLink}));
 
     Click(wide.Handle(), 190, 20);
     EXPECT_TRUE(clickedTexts.empty());

@@ -1,5 +1,5 @@
-# libFuzzer targets for the scanners of the markup language, built by the "fuzz" preset
-# (clang with -fsanitize=fuzzer-no-link,address,undefined on all code). Each target starts
+# libFuzzer targets for the scanners and the layout of the markup language, built by the "fuzz"
+# preset (clang with -fsanitize=fuzzer-no-link,address,undefined on all code). Each target starts
 # from its seed corpus in corpus/<name>; scripts/test.sh gives every one a short bounded run.
 option(FENNICK_FUZZ "Build the libFuzzer targets" OFF)
 if(NOT FENNICK_FUZZ)
@@ -11,6 +11,7 @@ set(markup_fuzzers
   fuzz_style_declarations
   fuzz_tag_attributes
   fuzz_line_break
+  fuzz_markup_layout
   fuzz_open_command
 )
 foreach(fuzzer IN LISTS markup_fuzzers)

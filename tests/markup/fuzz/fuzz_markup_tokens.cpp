@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             pass.AddLinkArea(0, 0, 1, 1);
         } else {
             const TagOutcome outcome = pass.ApplyTag(token->tag);
-            fuzz::Check(outcome.count >= 1 && outcome.count <= maxTagCount);
+            fuzz::Check(outcome.count >= 1 && outcome.count <= kMaxTagCount);
         }
     }
     language.Links().HoverAt(0, 0);

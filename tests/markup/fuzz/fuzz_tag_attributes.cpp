@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ApplyFontAttributes(parser, text, style);
     ApplyLinkAttributes(text, style);
     const int count = ReadTagCount(text);
-    fuzz::Check(count >= 1 && count <= maxTagCount);
+    fuzz::Check(count >= 1 && count <= kMaxTagCount);
     ReadStringId(parser, text);
     return 0;
 }

@@ -36,7 +36,7 @@ TEST_F(LinkTrackerTest, HoverReportsEveryChangeOfLinkOnceAndShowsTheCursor)
         EXPECT_TRUE(message.window == hoverWindow && message.message == 0x8001u && message.lParam == 77);
         reported.push_back(static_cast<std::intptr_t>(message.wParam));
     }
-    EXPECT_EQ(reported, (std::vector<std::intptr_t>{0, 1, noHoveredLink, 2}));
+    EXPECT_EQ(reported, (std::vector<std::intptr_t>{0, 1, kNoHoveredLink, 2}));
     EXPECT_EQ(actions.shownCursors, (std::vector<CursorHandle>(3, links.LinkCursor())));
     links.SetHoverTarget({nullptr, 0x8001, 0});
     links.HoverAt(5, 5);

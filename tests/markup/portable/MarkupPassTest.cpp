@@ -96,12 +96,13 @@ TEST_F(MarkupPassTest, ClassNamesIgnoreCaseAndTheFirstClassCounts)
 TEST_F(MarkupPassTest, NonNestingTagsActAtOnceWithClampedCounts)
 {
     actions.strings[7] = L"loaded";
-    const std::vector<TagOutcome> outcomes = Run(L"<br><br=3></br><br 2><t=2><hr width=50%><strip cx=16>"
+    const std::vector<TagOutcome> outcomes = Run(L"<br><br=3></br><br 12><t=2><hr width=50%><strip cx=16>"
                                                  L"<string idres=7><string iddll=8><string><br=0><t=99999>");
     const std::vector<std::pair<TagEffect, int>> expected = {
-        {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 3}, {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 1},
-        {TagEffect::Tab, 2},       {TagEffect::Rule, 1},      {TagEffect::Image, 1},     {TagEffect::TextRun, 1},
-        {TagEffect::None, 1},      {TagEffect::None, 1},      {TagEffect::LineBreak, 1}, {TagEffect::Tab, maxTagCount}};
+        {TagEffect::LineBreak, 1}, {TagEffect::LineBreak, 3}, {TagEffect::LineBreak, 1},
+        {TagEffect::LineBreak, 1}, {TagEffect::Tab, 2},       {TagEffect::Rule, 1},
+        {TagEffect::Image, 1},     {TagEffect::TextRun, 1},   {TagEffect::None, 1},
+        {TagEffect::None, 1},      {TagEffect::LineBreak, 1}, {TagEffect::Tab, kMaxTagCount}};
     ASSERT_EQ(outcomes.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(std::pair(outcomes[i].effect, outcomes[i].count), expected[i]) << i;

@@ -23,6 +23,8 @@ struct DrawCall {
     Color darkColor = 0; // border
     int style = 0; // line and border style, fill effect, image style
     int width = 0; // line and border width, strip frame of an image
+
+    friend bool operator==(const DrawCall&, const DrawCall&) = default;
 };
 
 // A surface with fixed metrics that records what is drawn. With a font of size S (16 before
