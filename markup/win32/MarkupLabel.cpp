@@ -99,6 +99,11 @@ MarkupLabel::MarkupLabel(const Win32ActionSources& sources)
       backEndColor_(backStartColor_)
 {}
 
+MarkupLabel::~MarkupLabel()
+{
+    StopAnimation(); // the static may outlive this object
+}
+
 // --- configuration ----------------------------------------------------------------------
 
 void MarkupLabel::SetMargins(int marginX, int marginY)
@@ -166,19 +171,22 @@ void MarkupLabel::SetRoundCorners(int cornerWidth, int cornerHeight)
     cornerHeight_ = cornerHeight;
     roundRegion_ = cornerWidth > 0 && cornerHeight > 0;
     if (Handle() != nullptr) {
-        roundRegion_ ? ApplyRoundCorners() : InstallRegion(nullptr);
+        ShapeCorners();
+        Invalidate();
     }
 }
 
 void MarkupLabel::StartAnimation(UINT period)
 {
-    if (Handle() != nullptr) { // without a window the timer would be the thread's
-        SetTimer(Handle(), kAnimationTimerId, period, nullptr);
+    animationPeriod_ = std::max(period, 1U);
+    if (Handle() != nullptr) { // else at attaching: without a window the timer would be the thread's
+        SetTimer(Handle(), kAnimationTimerId, animationPeriod_, nullptr);
     }
 }
 
 void MarkupLabel::StopAnimation()
 {
+    animationPeriod_ = 0;
     if (Handle() != nullptr) {
         KillTimer(Handle(), kAnimationTimerId);
     }
@@ -193,7 +201,12 @@ void MarkupLabel::PreSubclassWindow()
     text_ = SystemWindowText(Handle());
     OnEnable(IsWindowEnabled(Handle()) != FALSE);
     OnSetFont(reinterpret_cast<HFONT>(Default(WM_GETFONT, 0, 0)));
+    if (animationPeriod_ != 0) {
+        StartAnimation(animationPeriod_);
+    }
+    ShapeCorners();
     Control::PreSubclassWindow();
+    Invalidate(); // the static may have shown its text plainly
 }
 
 LRESULT MarkupLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -315,11 +328,7 @@ void MarkupLabel::OnEnable(bool enabled)
 
 void MarkupLabel::OnSize()
 {
-    if (roundRegion_) {
-        ApplyRoundCorners();
-    } else if (windowRegion_) {
-        InstallRegion(nullptr);
-    }
+    ShapeCorners();
     // A copy of the screen is kept: the screen beneath now shows the label itself.
     if (backMode_ != BackMode::ScreenCopy) {
         DropBackground();
@@ -498,12 +507,16 @@ bool MarkupLabel::HoverAt(POINT point)
     return cursorShown;
 }
 
-void MarkupLabel::ApplyRoundCorners()
+void MarkupLabel::ShapeCorners()
 {
-    const RECT client = ClientRect();
-    InstallRegion(OwnedRegion(
-        CreateRoundRectRgn(client.left, client.top, client.right, client.bottom, cornerWidth_, cornerHeight_)));
-    roundRegion_ = true;
+    if (roundRegion_) {
+        const RECT client = ClientRect();
+        InstallRegion(OwnedRegion(
+            CreateRoundRectRgn(client.left, client.top, client.right, client.bottom, cornerWidth_, cornerHeight_)));
+        roundRegion_ = true;
+    } else if (windowRegion_) {
+        InstallRegion(nullptr);
+    }
 }
 
 void MarkupLabel::InstallRegion(OwnedRegion region)
@@ -522,10 +535,9 @@ void MarkupLabel::InstallRegion(OwnedRegion region)
         GetWindowRect(Handle(), &window);
         OffsetRgn(shape, origin.x - window.left, origin.y - window.top);
     }
-    if (!SetWindowRgn(Handle(), shape, TRUE) && shape != nullptr) {
+    if (!SetWindowRgn(Handle(), shape, FALSE) && shape != nullptr) {
         DeleteObject(shape);
     }
-    Invalidate();
 }
 
 void MarkupLabel::Invalidate()

@@ -34,6 +34,7 @@ public:
 
     // The sources are where links reach the shell and the registry; tests replace them.
     explicit MarkupLabel(const Win32ActionSources& sources = {});
+    ~MarkupLabel() override;
 
     // The layout engine: tags, style classes, colour names, link cursor and link targets, image
     // list, shadow and tab width.
@@ -61,7 +62,7 @@ public:
     // or height of 0 squares them again. The corners show the parent.
     void SetRoundCorners(int cornerWidth, int cornerHeight);
 
-    // Ticks of kAnimationTimerId every `period` milliseconds.
+    // Ticks of kAnimationTimerId every `period` milliseconds (from attaching, if not attached yet).
     void StartAnimation(UINT period);
     void StopAnimation();
 
@@ -101,7 +102,9 @@ private:
     void Present(HDC target, HDC canvas, const RECT& client);
     // Follows the pointer at a client point; true when it showed the link cursor.
     bool HoverAt(POINT point);
-    void ApplyRoundCorners();
+    // Gives the window the rounded region of its size, or takes a region away.
+    void ShapeCorners();
+    // Installs the region (none for a rectangle) without repainting.
     void InstallRegion(OwnedRegion region);
     void Invalidate();
 
@@ -132,6 +135,7 @@ private:
     BackMode backMode_ = BackMode::Effect;
     BackgroundEffect backEffect_ = EffectSolid;
     int backEffectParam_ = 0;
+    UINT animationPeriod_ = 0; // 0: stopped
 };
 
 } // namespace fennick
