@@ -108,18 +108,19 @@ void TimePointerMoves(DemoDialog& dialog, std::size_t index)
             SetCursorPos(screen.x, screen.y);
             const int before = links.HoveredLink();
             const double took = MillisecondsOf([&] {
-                SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+                SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
                 SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
             });
             (links.HoveredLink() != before ? otherLink : sameLink).push_back(took);
         }
     }
     std::printf("pointer moves across '%ls' (mean, 95th percentile, slowest):\n", DemoDialog::kCells[index].name);
-    for (const auto& [what, samples] : {std::pair{"over the same link or text", &sameLink},
-                                        std::pair{"onto another link (redrawn)", &otherLink}}) {
+    for (const auto& [what, samples] :
+         {std::pair{"over the same link or text", &sameLink}, std::pair{"onto another link (redrawn)", &otherLink}}) {
         const Spread spread = SpreadOf(*samples);
-        std::printf("  %-28s %4zu moves  %.3f ms  %.3f ms  %.3f ms  %s\n", what, samples->size(), spread.mean, spread.p95,
-                    spread.slowest, Verdict(spread.p95, kMoveGoal));
+        std::printf("  %-28s %4zu moves  %.3f ms  %.3f ms  %.3f ms  %s\n", what, samples->size(), spread.mean,
+                    spread.p95, spread.slowest, Verdict(spread.p95, kMoveGoal));
     }
 }
 

@@ -55,8 +55,8 @@ void DemoDialog::ConfigureLabels()
         label.SetFrame(RGB(200, 200, 210), 1, 1);
         SetWindowTextW(label.Handle(), DemoMarkup(kCells[i].id).c_str());
     }
-    LabelWithId(IDC_FONTS).Drawer().Language().Styles().SetStyleClass(L".note", L"color: teal; font-style: italic; "
-                                                                L"text-transform: uppercase");
+    StyleSheet& fontStyles = LabelWithId(IDC_FONTS).Drawer().Language().Styles();
+    fontStyles.SetStyleClass(L".note", L"color: teal; font-style: italic; text-transform: uppercase");
     LabelWithId(IDC_IMAGES).Drawer().SetShadow({true, 4, 4, 3, 3, RGB(96, 96, 96)});
     LabelWithId(IDC_ANIMATION).StartAnimation(kAnimationPeriod);
     MarkupLabel& rounded = LabelWithId(IDC_ROUNDED);
