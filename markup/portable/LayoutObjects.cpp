@@ -6,6 +6,7 @@
 #include "markup/portable/StyleKeywords.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace fennick {
@@ -36,10 +37,10 @@ struct LayoutPass::Image {
 
 void LayoutPass::Tab(int count)
 {
-    // Stops are counted from the line's start, so an aligned line keeps its measured width.
+    // Stops are counted from the line's start, so an aligned line keeps its measured width; the
+    // next stop is the first of the count.
     const int tab = drawer_.tabWidth_;
-    const int advance =
-        SaturateToInt(std::int64_t{count} * tab - lineContent_ % tab); // the next stop is one of the count
+    const int advance = ClampCoordinate(std::int64_t{count} * tab - lineContent_ % tab);
     if (!Measuring()) {
         remainingContent_ = SubtractSaturated(remainingContent_, advance);
     }
@@ -129,8 +130,7 @@ void LayoutPass::LayOutImage(TagKind kind, std::wstring_view attributes)
     }
     const int top = ObjectTop(kind == TagKind::ImageStrip ? box.height : image.display.height);
     if (!Measuring() && shows) {
-        const PixelRect area{x_, top, AddSaturated(x_, box.width), AddSaturated(top, box.height)};
-        style_.AddLinkArea(area.left, area.top, area.right, area.bottom);
+        style_.AddLinkArea(x_, top, AddSaturated(x_, box.width), AddSaturated(top, box.height));
         DrawImage(image, spec,
                   {x_, top, AddSaturated(x_, image.display.width), AddSaturated(top, image.display.height)});
     }
@@ -189,7 +189,8 @@ LayoutPass::Image LayoutPass::OpenImage(TagKind kind, const ImageSpec& spec)
         if (spec.speed != 0) {
             std::vector<AnimationState>& animations = drawer_.animations_;
             if (Measuring()) {
-                animations.push_back({spec.index, static_cast<int>(cells), 0, spec.speed});
+                const auto frameCount = static_cast<int>(std::min<std::int64_t>(cells, INT32_MAX));
+                animations.push_back({spec.index, frameCount, 0, spec.speed});
             } else if (static_cast<std::size_t>(++animationIndex_) < animations.size()) {
                 image.frame = animations[animationIndex_].frame;
             }

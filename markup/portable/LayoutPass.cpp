@@ -17,7 +17,7 @@ const MarkupTag kBodyClose{L"body", L"", true};
 
 int Spaces(std::wstring_view text)
 {
-    return SaturateToInt(static_cast<std::int64_t>(CountChar(text, L' ')));
+    return ClampCoordinate(static_cast<std::int64_t>(CountChar(text, L' ')));
 }
 
 } // namespace
@@ -246,11 +246,11 @@ int LayoutPass::TextTop(int height)
     const std::int64_t y = y_;
     switch (Style().verticalAlign) {
     case VerticalAlign::Middle:
-        return SaturateToInt(y + (std::int64_t{line_.height} - metrics.height) / 2);
+        return ClampCoordinate(y + (std::int64_t{line_.height} - metrics.height) / 2);
     case VerticalAlign::Bottom: // the text's bottom on the line's, descent included
-        return SaturateToInt(y + line_.height - metrics.height);
+        return ClampCoordinate(y + line_.height - metrics.height);
     case VerticalAlign::Baseline:
-        return SaturateToInt(y + line_.height - metrics.ascent - line_.descent);
+        return ClampCoordinate(y + line_.height - metrics.ascent - line_.descent);
     case VerticalAlign::Top:
         break;
     }
@@ -266,11 +266,11 @@ int LayoutPass::ObjectTop(int height)
     const std::int64_t y = y_;
     switch (Style().verticalAlign) {
     case VerticalAlign::Middle:
-        return SaturateToInt(y + (std::int64_t{line_.height} - height) / 2);
+        return ClampCoordinate(y + (std::int64_t{line_.height} - height) / 2);
     case VerticalAlign::Bottom:
-        return SaturateToInt(y + line_.height - height);
+        return ClampCoordinate(y + line_.height - height);
     case VerticalAlign::Baseline:
-        return SaturateToInt(y + line_.height - line_.descent - height);
+        return ClampCoordinate(y + line_.height - line_.descent - height);
     case VerticalAlign::Top:
         break;
     }

@@ -65,9 +65,9 @@ struct LayoutPass::TableFrame {
 
     PixelRect CellRect(int row, int column, int rowSpan, int colSpan) const
     {
-        return {SaturateToInt(columnStarts[column]), SaturateToInt(rowStarts[row]),
-                SaturateToInt(columnStarts[column + colSpan] - spacing - 1),
-                SaturateToInt(rowStarts[row + rowSpan] - spacing - 1)};
+        return {ClampCoordinate(columnStarts[column]), ClampCoordinate(rowStarts[row]),
+                ClampCoordinate(columnStarts[column + colSpan] - spacing - 1),
+                ClampCoordinate(rowStarts[row + rowSpan] - spacing - 1)};
     }
 };
 
@@ -86,7 +86,7 @@ PixelSize LayoutPass::LayOutTable(const TableNode& node, const PixelRect& rect)
     ParseCellAttributes(style_.Parser(), drawer_.document_.tokens[node.open].tag.attributes, Style(), true);
     style_.SelectStyleFont();
     const MarkupStyle& style = Style();
-    const int borderAllowance = SaturateToInt(std::int64_t{2} * BorderInset(style.borderStyle, style.borderWidth));
+    const int borderAllowance = ClampCoordinate(std::int64_t{2} * BorderInset(style.borderStyle, style.borderWidth));
 
     TableFrame frame{style.padding, {}, {}};
     PixelSize size;
@@ -245,8 +245,8 @@ void LayoutPass::LayOutCell(const CellNode& cell, const PixelRect& rect, CellSlo
         slot.contentWidth = std::max(slot.contentWidth, inner.width);
         slot.contentHeight = inner.height;
         const std::int64_t frameSize = 2 * std::int64_t{inset};
-        slot.cellWidth = SaturateToInt(std::max(slot.contentWidth, width) + frameSize);
-        slot.cellHeight = SaturateToInt(std::max(slot.contentHeight, height) + frameSize);
+        slot.cellWidth = ClampCoordinate(std::max(slot.contentWidth, width) + frameSize);
+        slot.cellHeight = ClampCoordinate(std::max(slot.contentHeight, height) + frameSize);
     }
 }
 

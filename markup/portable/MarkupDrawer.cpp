@@ -37,7 +37,9 @@ void MarkupDrawer::Draw(HostSurface& surface, const PixelRect& rect)
     // look draws twice) never leaves areas behind at the old place.
     language_.Links().ClearAreas();
     if (!document_.Empty()) {
-        LayoutPass(*this, surface, PassKind::Draw).LayOutDocument(rect);
+        const PixelRect within{ClampCoordinate(rect.left), ClampCoordinate(rect.top), ClampCoordinate(rect.right),
+                               ClampCoordinate(rect.bottom)};
+        LayoutPass(*this, surface, PassKind::Draw).LayOutDocument(within);
     }
 }
 

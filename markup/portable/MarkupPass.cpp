@@ -144,7 +144,7 @@ void MarkupPass::ApplyNestingEffect(TagKind kind, const MarkupTag& tag)
     case TagKind::Link:
         ApplyLinkAttributes(tag.attributes, style);
         ++linkCounter_;
-        ApplyStyleClass(linkCounter_ == language_.Links().HoveredLink() ? L"a:hover" : L"a:link", style);
+        ApplyStyleClass(InHoveredLink() ? L"a:hover" : L"a:link", style);
         break;
     default:
         break; // the kinds that act at once only save and restore the style when given a key

@@ -44,7 +44,6 @@ public:
 
     MarkupStyle& CurrentStyle() { return currentStyle_; }
     const MarkupStyle& CurrentStyle() const { return currentStyle_; }
-    int LinkCounter() const { return linkCounter_; }
     // Whether the current style belongs to the link under the pointer.
     bool InHoveredLink() const;
     StyleParser Parser() const { return StyleParser(language_.Colors(), surface_); }

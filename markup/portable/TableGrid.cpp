@@ -77,7 +77,7 @@ int NaturalExtent(const std::vector<int>& sizes, int spacing)
     for (const int size : sizes) {
         extent += size;
     }
-    return std::max(SaturateToInt(extent), 0);
+    return std::max(ClampCoordinate(extent), 0);
 }
 
 std::vector<std::int64_t> TrackStarts(const std::vector<int>& sizes, int spacing, int origin)
@@ -94,7 +94,7 @@ std::vector<std::int64_t> TrackStarts(const std::vector<int>& sizes, int spacing
 
 int BorderInset(BorderStyle style, int width)
 {
-    return SaturateToInt(std::int64_t{width} * (style == BorderDouble ? 3 : 1));
+    return ClampCoordinate(std::int64_t{width} * (style == BorderDouble ? 3 : 1));
 }
 
 void SettleColumnWidths(TableLayout& table)

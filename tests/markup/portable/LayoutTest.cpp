@@ -1,4 +1,5 @@
 #include "markup/portable/ImageStyle.h"
+#include "markup/portable/LayoutMath.h"
 #include "markup/portable/MarkupDrawer.h"
 #include "tests/markup/support/FakePlatformActions.h"
 #include "tests/markup/support/FakeSurface.h"
@@ -224,7 +225,7 @@ TEST_F(LayoutTest, HugeCountsFontsRulesAndImagesSaturateTheSize)
     };
     for (const auto& [text, wide, tall] : cases) {
         const PixelSize size = Measure(text);
-        EXPECT_EQ(std::pair(size.width == INT_MAX, size.height == INT_MAX), std::pair(wide, tall))
+        EXPECT_EQ(std::pair(size.width == kMaxCoordinate, size.height == kMaxCoordinate), std::pair(wide, tall))
             << testing::PrintToString(text);
         Draw({0, 0, INT_MAX, INT_MAX});
     }
