@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth x11-apps imagemagick
-  locales fonts-nanum
+  locales fonts-nanum fonts-dejavu-core
 )
 
 missing=()

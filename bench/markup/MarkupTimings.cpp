@@ -53,7 +53,7 @@ Timing TimeMeasureAndDraw(HDC dc, DrawManager& drawing, const std::wstring& text
 int main(int argc, char** argv)
 {
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
-    const ScreenDC screen;
+    const WindowDC screen;
     const MemoryDC dc = MakeMemoryDC(screen.Get());
     const OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 1600, 1200));
     const GdiSelection selection(dc.get(), bitmap.get());

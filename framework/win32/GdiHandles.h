@@ -36,22 +36,23 @@ inline MemoryDC MakeMemoryDC(HDC compatibleWith)
     return MemoryDC(CreateCompatibleDC(compatibleWith));
 }
 
-// The screen's DC, given back at the end of the scope.
-class ScreenDC {
+// A window's DC (the screen's for no window), given back at the end of the scope.
+class WindowDC {
 public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ~ScreenDC()
+    explicit WindowDC(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC()
     {
         if (dc_) {
-            ReleaseDC(nullptr, dc_);
+            ReleaseDC(window_, dc_);
         }
     }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
 
     HDC Get() const { return dc_; }
 
 private:
+    HWND window_;
     HDC dc_;
 };
 

@@ -32,17 +32,23 @@ bool LinkTracker::HoverAt(int x, int y)
     const LinkArea* area = AreaAt(x, y);
     const int id = area != nullptr ? area->id : kNoHoveredLink;
     const bool showsCursor = area != nullptr && !area->target.empty() && linkCursor_ != nullptr;
-    if (id != hoveredLink_) {
-        hoveredLink_ = id;
-        if (hoverTarget_.IsSet()) {
-            actions_.SendToWindow(hoverTarget_.window, hoverTarget_.message,
-                                  static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget_.param);
-        }
-    }
+    ReportHover(id);
     if (showsCursor) {
         actions_.ShowCursor(linkCursor_);
     }
     return showsCursor;
+}
+
+void LinkTracker::ReportHover(int id)
+{
+    if (id == hoveredLink_) {
+        return;
+    }
+    hoveredLink_ = id;
+    if (hoverTarget_.IsSet()) {
+        actions_.SendToWindow(hoverTarget_.window, hoverTarget_.message,
+                              static_cast<std::uintptr_t>(static_cast<std::intptr_t>(id)), hoverTarget_.param);
+    }
 }
 
 void LinkTracker::ClickAt(int x, int y)

@@ -50,6 +50,8 @@ public:
     // target (wParam = id, or -2 when the pointer left every link). Answers true when it showed
     // the link cursor.
     bool HoverAt(int x, int y);
+    // The pointer is over no link: it left the control, or lies where links do not count.
+    void HoverNowhere() { ReportHover(kNoHoveredLink); }
     // Opens an address link or sends a message link's target text to the click target.
     void ClickAt(int x, int y);
     int HoveredLink() const { return hoveredLink_; }
@@ -64,6 +66,7 @@ public:
 
 private:
     const LinkArea* AreaAt(int x, int y) const;
+    void ReportHover(int id);
 
     PlatformActions& actions_;
     std::vector<LinkArea> linkAreas_;

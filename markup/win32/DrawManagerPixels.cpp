@@ -10,7 +10,7 @@ namespace fennick {
 HBITMAP DrawManager::TransformColors(HBITMAP bitmap, int width, int height, std::int32_t flags, bool useMask,
                                      COLORREF maskColor, COLORREF fillColor)
 {
-    const ScreenDC screen;
+    const WindowDC screen;
     const MemoryDC sourceDC = MakeMemoryDC(screen.Get());
     const MemoryDC workDC = MakeMemoryDC(screen.Get());
     if (!bitmap || !sourceDC || !workDC) {

@@ -49,7 +49,7 @@ HICON DrawManager::ScaleIcon(HICON icon, int width, int height)
     if (width <= 0 || height <= 0 || !bitmaps.Read(icon) || !bitmaps.color) {
         return nullptr;
     }
-    const ScreenDC screen;
+    const WindowDC screen;
     const MemoryDC sourceDC = MakeMemoryDC(screen.Get());
     const MemoryDC targetDC = MakeMemoryDC(screen.Get());
     BITMAP colorInfo{};

@@ -167,7 +167,7 @@ RECT DrawnBox(const ColumnListCtrl& list, int item, UINT state)
     BITMAPINFO format{};
     format.bmiHeader = {sizeof(BITMAPINFOHEADER), itemRect.right, -itemRect.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    const MemoryDC dc = MakeMemoryDC(ScreenDC().Get());
+    const MemoryDC dc = MakeMemoryDC(WindowDC().Get());
     const OwnedBitmap bitmap(CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     const GdiSelection selected(dc.get(), bitmap.get());
     DRAWITEMSTRUCT draw{ODT_HEADER, 0, static_cast<UINT>(item), ODA_DRAWENTIRE, state, header, dc.get(), itemRect, 0};
