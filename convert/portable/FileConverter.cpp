@@ -40,7 +40,7 @@ public:
         if (std::exchange(replaying_, false)) {
             return {buffer_.get(), static_cast<std::size_t>(length_)};
         }
-        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(remaining_, pieceLength));
+        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(remaining_, kPieceLength));
         file_.Read({buffer_.get(), length});
         heldNul_ = heldNul_ || std::memchr(buffer_.get(), 0, length) != nullptr;
         remaining_ -= length;
@@ -56,7 +56,7 @@ public:
     // False when the file has gone meanwhile.
     bool Restart()
     {
-        if (piecesRead_ > 0 && length_ <= pieceLength) {
+        if (piecesRead_ > 0 && length_ <= kPieceLength) {
             replaying_ = true;
             return true;
         }
@@ -68,7 +68,7 @@ public:
     bool HeldNul() const { return heldNul_; }
 
 private:
-    static constexpr std::size_t pieceLength = std::size_t{256} * 1024;
+    static constexpr std::size_t kPieceLength = std::size_t{256} * 1024;
 
     File file_;
     std::wstring path_;
@@ -77,7 +77,7 @@ private:
     std::size_t piecesRead_ = 0;
     bool replaying_ = false;
     bool heldNul_ = false;
-    std::unique_ptr<unsigned char[]> buffer_ = std::make_unique_for_overwrite<unsigned char[]>(pieceLength);
+    std::unique_ptr<unsigned char[]> buffer_ = std::make_unique_for_overwrite<unsigned char[]>(kPieceLength);
 };
 
 // Marks that begin UTF-16 and UTF-32 text, in either byte order; UTF-32's little-endian mark
@@ -106,7 +106,7 @@ Content Inspect(PieceReader& reader, Depth depth)
     if (piece.empty()) {
         return Content::Empty;
     }
-    if (BeginsWith(piece, utf8Mark)) {
+    if (BeginsWith(piece, kUtf8Mark)) {
         return Content::Marked;
     }
     if (std::ranges::any_of(kWideTextMarks, [&](auto mark) { return BeginsWith(piece, mark); })) {
@@ -158,7 +158,7 @@ FileOutcome ConvertFromCodePage(const std::wstring& path, PieceReader& source, c
     if (!converted.Open(path, Target::Existing) || !source.Restart()) {
         return false;
     }
-    converted.Write(utf8Mark);
+    converted.Write(kUtf8Mark);
     Utf8Transcoder transcoder(codePage);
     for (std::span<const unsigned char> piece = source.Next(); !piece.empty(); piece = source.Next()) {
         if (backUp) {
@@ -206,7 +206,7 @@ FileOutcome FileConverter::ConvertToUtf8(const std::wstring& path) const
         case Content::NotAnsiText:
             return FileOutcome::NotAnsiText();
         case Content::Utf8Text:
-            return RewriteFromItself(path, reader, utf8Mark, 0);
+            return RewriteFromItself(path, reader, kUtf8Mark, 0);
         case Content::Other:
             return ConvertFromCodePage(path, reader, codePage_, BackupFlag);
         default:
@@ -244,7 +244,7 @@ FileOutcome FileConverter::InsertUtf8Header(const std::wstring& path) const
         case Content::NotAnsiText:
             return FileOutcome::NotAnsiText();
         case Content::Other:
-            return RewriteFromItself(path, reader, utf8Mark, 0);
+            return RewriteFromItself(path, reader, kUtf8Mark, 0);
         default:
             return true;
         }
@@ -258,7 +258,7 @@ FileOutcome FileConverter::RemoveUtf8Header(const std::wstring& path) const
         if (!reader.Open(path)) {
             return false;
         }
-        return Inspect(reader, Depth::Mark) != Content::Marked || RewriteFromItself(path, reader, {}, utf8Mark.size());
+        return Inspect(reader, Depth::Mark) != Content::Marked || RewriteFromItself(path, reader, {}, kUtf8Mark.size());
     });
 }
 

@@ -11,7 +11,7 @@
 namespace fennick {
 
 // The UTF-8 byte-order mark, called the mark below.
-inline constexpr std::array<unsigned char, 3> utf8Mark{0xEF, 0xBB, 0xBF};
+inline constexpr std::array<unsigned char, 3> kUtf8Mark{0xEF, 0xBB, 0xBF};
 
 // Rewrites one file at a time as UTF-8 text that begins with the mark: converts text in the
 // ANSI code page, only adds the mark to text that is UTF-8 already, and leaves marked files

@@ -10,7 +10,7 @@ namespace fennick {
 namespace {
 
 // The attributes that a replacement takes over from the file it replaces.
-constexpr DWORD keptAttributes =
+constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // Whether the existing file at `path` may be rewritten: not a folder, not read-only (checked
@@ -59,7 +59,7 @@ bool ReplacementFile::Open(const std::wstring& path, Target target)
     // The attributes go on the temporary file at once: the replacing call would not keep
     // them everywhere.
     const DWORD created =
-        targetExisted_ && (attributes & keptAttributes) ? attributes & keptAttributes : FILE_ATTRIBUTE_NORMAL;
+        targetExisted_ && (attributes & kKeptAttributes) ? attributes & kKeptAttributes : FILE_ATTRIBUTE_NORMAL;
     HANDLE handle = INVALID_HANDLE_VALUE;
     NativePath temporaryPath;
     do {

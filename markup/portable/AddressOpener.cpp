@@ -45,7 +45,7 @@ std::optional<std::wstring> BuildOpenCommand(std::wstring_view registeredCommand
     }
     std::wstring command(registeredCommand.substr(0, PlaceholderStart(registeredCommand)));
     command.append(L" ").append(QuoteArgument(target));
-    if (command.size() >= maxCommandLine) {
+    if (command.size() >= kMaxCommandLine) {
         return std::nullopt;
     }
     return command;

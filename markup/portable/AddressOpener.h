@@ -9,7 +9,7 @@
 namespace fennick {
 
 // The longest command line Windows starts a process with, terminating zero included.
-constexpr std::size_t maxCommandLine = 32767;
+constexpr std::size_t kMaxCommandLine = 32767;
 
 // A target that may be handed on: not empty, with no double quote (which could end the quoted
 // argument and add arguments of its own) and no control character.

@@ -21,7 +21,7 @@ void NormaliseBorder(MarkupStyle& style, bool isTable)
 
 int ParseSpan(const StyleParser& parser, std::wstring_view value)
 {
-    return std::clamp(parser.ParseLength(value, 1, false), 1, maxCellSpan);
+    return std::clamp(parser.ParseLength(value, 1, false), 1, kMaxCellSpan);
 }
 
 void ApplyTableAttribute(const StyleParser& parser, const Attribute& attribute, MarkupStyle& style)

@@ -13,7 +13,7 @@ struct CellSpan {
 };
 
 // Spans beyond this are taken as this: a grid of rows × columns slots is built from them.
-constexpr int maxCellSpan = 1000;
+constexpr int kMaxCellSpan = 1000;
 
 // Applies the attributes of a table (isTable), row or cell tag to the style and returns the
 // cell's spans. Only a table may have a border wider than one pixel, and only a solid one.

@@ -10,7 +10,7 @@ struct NamedColor {
 };
 
 // The sixteen basic web colours, their common aliases and a few everyday extras.
-constexpr NamedColor builtInColors[] = {
+constexpr NamedColor kBuiltInColors[] = {
     {L"black", Rgb(0, 0, 0)},           {L"silver", Rgb(192, 192, 192)},    {L"gray", Rgb(128, 128, 128)},
     {L"grey", Rgb(128, 128, 128)},      {L"white", Rgb(255, 255, 255)},     {L"maroon", Rgb(128, 0, 0)},
     {L"red", Rgb(255, 0, 0)},           {L"purple", Rgb(128, 0, 128)},      {L"fuchsia", Rgb(255, 0, 255)},
@@ -31,7 +31,7 @@ constexpr NamedColor builtInColors[] = {
 
 ColorScheme::ColorScheme()
 {
-    for (const NamedColor& entry : builtInColors) {
+    for (const NamedColor& entry : kBuiltInColors) {
         colorNames_.emplace(entry.name, entry.color);
     }
 }

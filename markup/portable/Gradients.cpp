@@ -10,14 +10,14 @@ namespace {
 
 Color BandColor(int band, Color from, Color to)
 {
-    const auto mix = [band](int a, int b) { return ((GradientBandCount - band) * a + band * b) / GradientBandCount; };
+    const auto mix = [band](int a, int b) { return ((kGradientBandCount - band) * a + band * b) / kGradientBandCount; };
     return Rgb(mix(ColorRed(from), ColorRed(to)), mix(ColorGreen(from), ColorGreen(to)),
                mix(ColorBlue(from), ColorBlue(to)));
 }
 
 int BandEdge(int start, int extent, int band)
 {
-    return start + static_cast<int>(static_cast<std::int64_t>(band) * extent / GradientBandCount);
+    return start + static_cast<int>(static_cast<std::int64_t>(band) * extent / kGradientBandCount);
 }
 
 } // namespace
@@ -25,7 +25,7 @@ int BandEdge(int start, int extent, int band)
 std::vector<GradientBand> GradientBands(int start, int extent, Color from, Color to)
 {
     std::vector<GradientBand> bands;
-    for (int band = 0; extent > 0 && band < GradientBandCount; ++band) {
+    for (int band = 0; extent > 0 && band < kGradientBandCount; ++band) {
         const int bandStart = BandEdge(start, extent, band);
         const int bandEnd = BandEdge(start, extent, band + 1);
         if (bandEnd != bandStart) {

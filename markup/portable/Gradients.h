@@ -7,7 +7,7 @@
 
 namespace fennick {
 
-inline constexpr int GradientBandCount = 64;
+inline constexpr int kGradientBandCount = 64;
 
 // One band of a gradient along one axis: [start, end) in pixels.
 struct GradientBand {

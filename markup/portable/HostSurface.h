@@ -57,7 +57,7 @@ public:
 };
 
 // How an image is drawn into its box (position and display size). With shadowOn the image has
-// a shadow (style ImageShadowFlags) or, without one, is drawn at the shadow's offset.
+// a shadow (style kImageShadowFlags) or, without one, is drawn at the shadow's offset.
 // shadow.color also colours the one-colour style. A strip cell is drawn when frame >= 0.
 struct ImageDrawing {
     PixelRect box;

@@ -9,7 +9,7 @@ namespace fennick {
 
 namespace {
 
-constexpr double ByteToUnit = 0.00392156862745098; // 1 / 255
+constexpr double kByteToUnit = 0.00392156862745098; // 1 / 255
 
 Pixel TransformPixel(Pixel pixel, std::int32_t flags, bool useMask, Pixel maskPixel, Pixel fillPixel)
 {
@@ -55,7 +55,7 @@ void BlendPixels(std::span<const Pixel> source, std::span<Pixel> destination)
 {
     const std::size_t count = std::min(source.size(), destination.size());
     for (std::size_t i = 0; i < count; ++i) {
-        destination[i] = MixPixels(PixelAlpha(source[i]) * ByteToUnit, source[i], destination[i]);
+        destination[i] = MixPixels(PixelAlpha(source[i]) * kByteToUnit, source[i], destination[i]);
     }
 }
 
@@ -71,7 +71,7 @@ std::vector<double> HardShadowFactors(std::span<const Pixel> silhouette)
 {
     std::vector<double> factors(silhouette.size());
     std::transform(silhouette.begin(), silhouette.end(), factors.begin(),
-                   [](Pixel pixel) { return PixelBlue(pixel) * ByteToUnit; });
+                   [](Pixel pixel) { return PixelBlue(pixel) * kByteToUnit; });
     return factors;
 }
 

@@ -16,7 +16,7 @@ enum ImageStyle : std::int32_t {
 };
 
 // Flags that turn an image into a mask: every opaque pixel takes the fill colour, inverted.
-inline constexpr std::int32_t ImageMaskFlags = ImageOneColor | ImageInvert;
-inline constexpr std::int32_t ImageShadowFlags = ImageHardShadow | ImageSoftShadow;
+inline constexpr std::int32_t kImageMaskFlags = ImageOneColor | ImageInvert;
+inline constexpr std::int32_t kImageShadowFlags = ImageHardShadow | ImageSoftShadow;
 
 } // namespace fennick

@@ -113,7 +113,7 @@ void LayoutPass::LayOutImage(TagKind kind, std::wstring_view attributes)
         return;
     }
     const bool shows = image.display.width > 0 && image.display.height > 0;
-    const bool hasShadow = ((spec.style | spec.hotStyle) & ImageShadowFlags) != 0;
+    const bool hasShadow = ((spec.style | spec.hotStyle) & kImageShadowFlags) != 0;
     PixelSize box = image.display;
     if (shows && hasShadow) {
         box.width = AddSaturated(box.width, std::abs(std::int64_t{drawer_.shadow_.offsetX}));
@@ -214,7 +214,7 @@ void LayoutPass::DrawImage(const Image& image, const ImageSpec& spec, const Pixe
     }
     drawing.hasMask = spec.hasMask;
     drawing.maskColor = spec.maskColor;
-    drawing.shadowOn = ((spec.style | spec.hotStyle) & ImageShadowFlags) != 0;
+    drawing.shadowOn = ((spec.style | spec.hotStyle) & kImageShadowFlags) != 0;
     drawing.shadow = drawer_.shadow_;
     drawing.shadow.color = colors.Shown(drawing.shadow.color);
     drawing.frame = image.frame;

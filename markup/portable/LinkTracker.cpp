@@ -60,7 +60,7 @@ void LinkTracker::ClickAt(int x, int y)
     const std::wstring target = area->target;
     if (area->kind == LinkKind::Address) {
         ResetLinkCursor();
-        OpenAddress(actions_, target, showLinkTarget);
+        OpenAddress(actions_, target, kShowLinkTarget);
     } else if (area->kind == LinkKind::Message && clickTarget_.IsSet()) {
         actions_.SendToWindow(clickTarget_.window, clickTarget_.message,
                               reinterpret_cast<std::uintptr_t>(target.c_str()), clickTarget_.param);

@@ -3,12 +3,12 @@
 namespace fennick {
 
 MarkupLanguage::MarkupLanguage(PlatformActions& actions)
-    : actions_(actions), tagTable(DefaultTagTable()), replacementTable(DefaultReplacements()), links_(actions)
+    : actions_(actions), tagTable_(DefaultTagTable()), replacementTable_(DefaultReplacements()), links_(actions)
 {}
 
 std::wstring MarkupLanguage::Prepare(std::wstring_view raw) const
 {
-    return PrepareMarkup(raw, replacementTable, multiLine);
+    return PrepareMarkup(raw, replacementTable_, multiLine_);
 }
 
 } // namespace fennick

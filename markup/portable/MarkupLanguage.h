@@ -19,11 +19,11 @@ class MarkupLanguage {
 public:
     explicit MarkupLanguage(PlatformActions& actions);
 
-    TagTable& Tags() { return tagTable; }
-    const TagTable& Tags() const { return tagTable; }
-    StyleSheet& Styles() { return styleSheet; }
-    const StyleSheet& Styles() const { return styleSheet; }
-    ReplacementTable& Replacements() { return replacementTable; }
+    TagTable& Tags() { return tagTable_; }
+    const TagTable& Tags() const { return tagTable_; }
+    StyleSheet& Styles() { return styleSheet_; }
+    const StyleSheet& Styles() const { return styleSheet_; }
+    ReplacementTable& Replacements() { return replacementTable_; }
     ColorScheme& Colors() { return colors_; }
     const ColorScheme& Colors() const { return colors_; }
     LinkTracker& Links() { return links_; }
@@ -31,19 +31,19 @@ public:
     PlatformActions& Actions() { return actions_; }
 
     // On: line feeds and tabs of the raw text break lines and move to tab stops.
-    bool MultiLine() const { return multiLine; }
-    void SetMultiLine(bool on) { multiLine = on; }
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool on) { multiLine_ = on; }
 
     std::wstring Prepare(std::wstring_view raw) const;
 
 private:
     PlatformActions& actions_;
-    TagTable tagTable;
-    StyleSheet styleSheet;
-    ReplacementTable replacementTable;
+    TagTable tagTable_;
+    StyleSheet styleSheet_;
+    ReplacementTable replacementTable_;
     ColorScheme colors_;
     LinkTracker links_;
-    bool multiLine = true;
+    bool multiLine_ = true;
 };
 
 } // namespace fennick

@@ -10,7 +10,7 @@ using WindowHandle = void*; // an HWND on Windows
 using CursorHandle = void*; // an HCURSOR on Windows
 
 // The show command with which a link's target is opened (SW_SHOW).
-constexpr int showLinkTarget = 5;
+constexpr int kShowLinkTarget = 5;
 
 // The system services the markup engine acts through, so that the engine itself stays portable.
 class PlatformActions {

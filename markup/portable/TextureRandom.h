@@ -8,7 +8,7 @@ namespace fennick {
 // results 0..32767, so that a texture drawn from a given seed can be drawn again.
 class TextureRandom {
 public:
-    static constexpr int Max = 32767;
+    static constexpr int kMax = 32767;
 
     explicit TextureRandom(std::uint32_t seed = 1) : state_(seed) {}
 
@@ -17,7 +17,7 @@ public:
     int Next()
     {
         state_ = state_ * 1103515245u + 12345u;
-        return static_cast<int>((state_ >> 16) & Max);
+        return static_cast<int>((state_ >> 16) & kMax);
     }
 
 private:

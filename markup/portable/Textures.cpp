@@ -24,7 +24,7 @@ class TexturePainter {
 public:
     TexturePainter(PaletteBitmap& bitmap, TextureRandom& random, int noiseAmount)
         : bitmap_(bitmap), random_(random), width_(bitmap.Width()), height_(bitmap.Height()),
-          amount_(noiseAmount & 0xFF), noiseDivisor_(TextureRandom::Max / (amount_ == 0 ? 1 : 2 * amount_))
+          amount_(noiseAmount & 0xFF), noiseDivisor_(TextureRandom::kMax / (amount_ == 0 ? 1 : 2 * amount_))
     {}
 
     void Paint(int effect)
@@ -132,7 +132,7 @@ private:
     void PaintMetal()
     {
         bitmap_.Fill(0);
-        const auto step = [](Wide side) { return std::max<Wide>(TextureRandom::Max / side, 1); };
+        const auto step = [](Wide side) { return std::max<Wide>(TextureRandom::kMax / side, 1); };
         const Wide stepX = step(width_);
         const Wide stepY = step(height_);
         const Wide stepLength = step(std::min(width_, height_));

@@ -26,10 +26,10 @@ public:
     void FillBackground(HDC dc, int effect, const RECT& rect, COLORREF firstColor, COLORREF midColor, COLORREF endColor,
                         int noiseAmount, int blendPercent);
     void FillGradient(HDC dc, const RECT& rect, COLORREF fromColor, COLORREF toColor, bool horizontal);
-    // Renders a procedural effect into effectBitmap; false when the area is empty or too large.
+    // Renders a procedural effect into the effect bitmap; false when the area is empty or too large.
     bool RenderEffect(int width, int height, int effect, int noiseAmount, int blendPercent, COLORREF firstColor,
                       COLORREF midColor, COLORREF endColor);
-    const PaletteBitmap& EffectBitmap() const { return effectBitmap; }
+    const PaletteBitmap& EffectBitmap() const { return effectBitmap_; }
     void TileBitmap(HDC dc, int x, int y, int width, int height, HDC sourceDC, int sourceX, int sourceY, int tileWidth,
                     int tileHeight);
     void DrawBorderRect(HDC dc, const RECT& rect, COLORREF lightColor, COLORREF darkColor, int borderStyle, int width);
@@ -39,7 +39,7 @@ public:
     static SIZE GetIconSize(HICON icon);
     static HICON ScaleIcon(HICON icon, int width, int height);
     // A new 32-bit bitmap of the top-left width x height of bitmap with the style flags applied,
-    // or none. Sets hasAlpha when a pixel carries alpha.
+    // or none. Notes whether a pixel carries alpha (HasAlpha).
     HBITMAP TransformColors(HBITMAP bitmap, int width, int height, std::int32_t flags, bool useMask, COLORREF maskColor,
                             COLORREF fillColor);
     void BlendWithAlpha(HDC dc, int x, int y, int width, int height, HDC sourceDC, int sourceX, int sourceY);
@@ -54,7 +54,7 @@ public:
                         int offsetX, int offsetY, int blurX, int blurY, COLORREF color);
 
     // Whether the last image drawn carried per-pixel alpha and was blended.
-    bool HasAlpha() const { return hasAlpha; }
+    bool HasAlpha() const { return hasAlpha_; }
 
 private:
     // Where the image goes and draws its shadow first when it has one.
@@ -64,10 +64,10 @@ private:
     // Draws a transformed image: blended when it carries alpha, else through its AND mask.
     void PutImage(HDC dc, POINT at, int width, int height, HBITMAP image, HBITMAP andMask);
 
-    PaletteBitmap effectBitmap;
+    PaletteBitmap effectBitmap_;
     PaletteBitmapSection effectSection_;
     TextureRandom random_;
-    bool hasAlpha = false;
+    bool hasAlpha_ = false;
 };
 
 } // namespace fennick

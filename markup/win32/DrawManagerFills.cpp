@@ -39,7 +39,7 @@ void DrawManager::FillBackground(HDC dc, int effect, const RECT& rect, COLORREF 
     case FillKind::Texture:
         if (RenderEffect(area.Width(), area.Height(), effect, noiseAmount, blendPercent, firstColor, midColor,
                          endColor)) {
-            effectSection_.Draw(effectBitmap, dc, rect.left, rect.top);
+            effectSection_.Draw(effectBitmap_, dc, rect.left, rect.top);
             return;
         }
         // An area too large for a texture in memory still gets its first colour.
@@ -69,7 +69,7 @@ bool DrawManager::RenderEffect(int width, int height, int effect, int noiseAmoun
                                COLORREF firstColor, COLORREF midColor, COLORREF endColor)
 {
     effectSection_.Release();
-    return RenderTexture(effectBitmap, random_, width, height, effect, noiseAmount, blendPercent, firstColor, midColor,
+    return RenderTexture(effectBitmap_, random_, width, height, effect, noiseAmount, blendPercent, firstColor, midColor,
                          endColor);
 }
 

@@ -9,8 +9,8 @@ namespace fennick {
 
 namespace {
 
-constexpr COLORREF Black = RGB(0, 0, 0);
-constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // A bitmap compatible with dc holding `source` at width x height, stretched when it differs.
 // Stretching keeps exact pixel colours (no ANDed neighbours), so the mask colour still matches.
@@ -44,11 +44,11 @@ POINT DrawManager::PlaceWithShadow(HDC dc, int x, int y, int width, int height, 
         return {x, y};
     }
     // With the shadow on but no shadow style, the image itself takes the shadow's place.
-    if (!(style & ImageShadowFlags)) {
+    if (!(style & kImageShadowFlags)) {
         return {x + offsetX, y + offsetY};
     }
     const OwnedBitmap silhouette(
-        TransformColors(silhouetteSource, width, height, ImageMaskFlags, useMask, maskColor, InvertColor(color)));
+        TransformColors(silhouetteSource, width, height, kImageMaskFlags, useMask, maskColor, InvertColor(color)));
     if (silhouette) {
         DrawShadow(dc, x + offsetX, y + offsetY, width, height, silhouette.get(), (style & ImageSoftShadow) != 0, blurX,
                    blurY);
@@ -62,15 +62,15 @@ void DrawManager::PutImage(HDC dc, POINT at, int width, int height, HBITMAP imag
     if (!workDC) {
         return;
     }
-    if (hasAlpha) {
+    if (hasAlpha_) {
         const GdiSelection selection(workDC.get(), image);
         BlendWithAlpha(dc, at.x, at.y, width, height, workDC.get(), 0, 0);
         return;
     }
     // A monochrome mask takes the DC's text colour for its 0 bits and background colour for
     // its 1 bits; both must be plain black and white for the AND to let the background through.
-    const COLORREF textColor = SetTextColor(dc, Black);
-    const COLORREF backColor = SetBkColor(dc, White);
+    const COLORREF textColor = SetTextColor(dc, kBlack);
+    const COLORREF backColor = SetBkColor(dc, kWhite);
     {
         const GdiSelection selection(workDC.get(), andMask);
         BitBlt(dc, at.x, at.y, width, height, workDC.get(), 0, 0, SRCAND);
@@ -87,13 +87,13 @@ void DrawManager::DrawBitmapImage(HDC dc, int x, int y, int width, int height, H
                                   COLORREF maskColor, std::int32_t style, bool shadowOn, int offsetX, int offsetY,
                                   int blurX, int blurY, COLORREF color)
 {
-    hasAlpha = false;
+    hasAlpha_ = false;
     if (!bitmap || width <= 0 || height <= 0) {
         return;
     }
     const OwnedBitmap scaled = CopyAtSize(dc, bitmap, width, height);
     const OwnedBitmap mask(
-        scaled ? TransformColors(scaled.get(), width, height, ImageMaskFlags, hasMask, maskColor, White) : nullptr);
+        scaled ? TransformColors(scaled.get(), width, height, kImageMaskFlags, hasMask, maskColor, kWhite) : nullptr);
     const OwnedBitmap image(scaled ? TransformColors(scaled.get(), width, height, style, hasMask, maskColor, color)
                                    : nullptr);
     if (!mask || !image) {
@@ -107,7 +107,7 @@ void DrawManager::DrawBitmapImage(HDC dc, int x, int y, int width, int height, H
 void DrawManager::DrawIconImage(HDC dc, int x, int y, int width, int height, HICON icon, std::int32_t style,
                                 bool shadowOn, int offsetX, int offsetY, int blurX, int blurY, COLORREF color)
 {
-    hasAlpha = false;
+    hasAlpha_ = false;
     if (!icon || width <= 0 || height <= 0) {
         return;
     }
@@ -121,11 +121,11 @@ void DrawManager::DrawIconImage(HDC dc, int x, int y, int width, int height, HIC
     // A one-colour icon is its mask's silhouette; elsewhere pure black stays black.
     const bool oneColor = (style & ImageOneColor) != 0;
     const OwnedBitmap image(TransformColors(oneColor ? parts.mask.get() : parts.color.get(), width, height, style, true,
-                                            oneColor ? White : Black, color));
+                                            oneColor ? kWhite : kBlack, color));
     if (!image) {
         return;
     }
-    const POINT at = PlaceWithShadow(dc, x, y, width, height, parts.mask.get(), true, White, style, shadowOn, offsetX,
+    const POINT at = PlaceWithShadow(dc, x, y, width, height, parts.mask.get(), true, kWhite, style, shadowOn, offsetX,
                                      offsetY, blurX, blurY, color);
     PutImage(dc, at, width, height, image.get(), parts.mask.get());
 }

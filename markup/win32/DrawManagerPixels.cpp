@@ -25,7 +25,7 @@ HBITMAP DrawManager::TransformColors(HBITMAP bitmap, int width, int height, std:
         section.CopyFrom(workDC.get(), sourceDC.get(), 0, 0);
     }
     if (TransformPixels(section.Pixels(), flags, useMask, PixelFromColor(maskColor), PixelFromColor(fillColor))) {
-        hasAlpha = true;
+        hasAlpha_ = true;
     }
     return section.Release();
 }

@@ -58,7 +58,7 @@ std::optional<std::wstring> Win32PlatformActions::HtmlOpenCommand()
 
 bool Win32PlatformActions::StartProcess(const std::wstring& commandLine, int showCommand)
 {
-    if (commandLine.empty() || commandLine.size() >= maxCommandLine) {
+    if (commandLine.empty() || commandLine.size() >= kMaxCommandLine) {
         return false;
     }
     std::wstring writable = commandLine; // CreateProcessW may write into its command line

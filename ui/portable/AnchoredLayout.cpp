@@ -4,11 +4,11 @@ namespace fennick {
 
 unsigned PlacementFlags(const AnchorFactors& factors)
 {
-    unsigned flags = kPlaceNoZOrder;
+    unsigned flags = PlaceNoZOrder;
     if (factors.moveX == 0.0 && factors.moveY == 0.0)
-        flags |= kPlaceNoMove;
+        flags |= PlaceNoMove;
     if (factors.growX == 0.0 && factors.growY == 0.0)
-        flags |= kPlaceNoSize;
+        flags |= PlaceNoSize;
     return flags;
 }
 

@@ -27,9 +27,9 @@ struct AnchoredRect {
 
 // Positioning flags, with the values of the system's SWP_NOSIZE, SWP_NOMOVE and SWP_NOZORDER.
 enum PlacementFlag : unsigned {
-    kPlaceNoSize = 0x0001,
-    kPlaceNoMove = 0x0002,
-    kPlaceNoZOrder = 0x0004,
+    PlaceNoSize = 0x0001,
+    PlaceNoMove = 0x0002,
+    PlaceNoZOrder = 0x0004,
 };
 
 // Never the z-order; neither position nor size when the factors can never change them.

@@ -10,18 +10,18 @@
 
 namespace fennick {
 
-inline constexpr std::wstring_view SuccessResult = L"성공";
-inline constexpr std::wstring_view FailureResult = L"실패";
+inline constexpr std::wstring_view kSuccessResult = L"성공";
+inline constexpr std::wstring_view kFailureResult = L"실패";
 
-// Asked (with QuestionCaption) before a conversion run; Yes writes backups, Cancel runs nothing.
-inline constexpr std::wstring_view BackupQuestion = L"원본 파일에 대한 백업파일(*.bak)을 작성하시겠습니까?";
+// Asked (with kQuestionCaption) before a conversion run; Yes writes backups, Cancel runs nothing.
+inline constexpr std::wstring_view kBackupQuestion = L"원본 파일에 대한 백업파일(*.bak)을 작성하시겠습니까?";
 
-// Asked (with QuestionCaption) when the window is to be closed during a run; Yes stops it.
-inline constexpr std::wstring_view StopQuestion =
+// Asked (with kQuestionCaption) when the window is to be closed during a run; Yes stops it.
+inline constexpr std::wstring_view kStopQuestion =
     L"작업이 진행 중입니다.\n\n작업을 중지하시겠습니까? 지금 처리 중인 파일은 끝까지 처리합니다.";
 
 // Added to the progress while dropped items wait for the run to end.
-inline constexpr std::wstring_view DropsWaitNote = L" · 끌어다 놓은 항목은 작업이 끝나면 추가합니다";
+inline constexpr std::wstring_view kDropsWaitNote = L" · 끌어다 놓은 항목은 작업이 끝나면 추가합니다";
 
 enum class RunKind { Conversion, HeaderInsertion, HeaderRemoval };
 
@@ -35,8 +35,8 @@ std::vector<RunItem> RowsToRun(const List& list, FinishedRows finishedRows)
     std::vector<RunItem> items;
     for (int row = 0; row < list.RowCount(); ++row) {
         const auto& texts = list.GetRowTexts(row);
-        if (list.GetCheck(row) && (finishedRows == FinishedRows::Redo || texts[ResultColumn].empty()))
-            items.push_back({row, texts[PathColumn]});
+        if (list.GetCheck(row) && (finishedRows == FinishedRows::Redo || texts[kResultColumn].empty()))
+            items.push_back({row, texts[kPathColumn]});
     }
     return items;
 }
@@ -46,8 +46,8 @@ template <FileRowList List>
 void ClearResults(List& list)
 {
     for (int row = 0; row < list.RowCount(); ++row) {
-        if (!list.GetRowTexts(row)[ResultColumn].empty())
-            list.SetCellText(row, ResultColumn, {});
+        if (!list.GetRowTexts(row)[kResultColumn].empty())
+            list.SetCellText(row, kResultColumn, {});
     }
 }
 

@@ -14,14 +14,14 @@ std::wstring_view FileExtension(std::wstring_view path)
 
 std::wstring_view ExtensionKey(std::wstring_view extension)
 {
-    return extension.empty() ? NoExtensionKey : extension;
+    return extension.empty() ? kNoExtensionKey : extension;
 }
 
 bool MatchesExtensionKey(std::wstring_view path, std::wstring_view key)
 {
     const std::wstring_view extension = FileExtension(path);
     if (extension.empty())
-        return key == NoExtensionKey;
+        return key == kNoExtensionKey;
     return EqualsIgnoringAsciiCase(extension, key);
 }
 

@@ -10,8 +10,8 @@
 namespace fennick {
 
 // Columns of a file-list row: the full path as collected, and the result of the last run.
-inline constexpr int PathColumn = 0;
-inline constexpr int ResultColumn = 1;
+inline constexpr int kPathColumn = 0;
+inline constexpr int kResultColumn = 1;
 
 // A list whose rows carry check boxes.
 template <typename List>
@@ -33,7 +33,7 @@ concept FileRowList = TickableList<List> && requires(List& list, const List& con
     {
         constList.GetRowTexts(row)
         } -> std::convertible_to<const std::vector<std::wstring>&>;
-    list.SetCellText(row, ResultColumn, text);
+    list.SetCellText(row, kResultColumn, text);
 };
 
 template <TickableList List>
@@ -52,7 +52,7 @@ void TickByExtension(List& list, std::wstring_view key, bool tick)
 {
     for (int row = 0; row < list.RowCount(); ++row) {
         // Rows already in the wanted state are left alone: every change notifies and repaints.
-        if (list.GetCheck(row) != tick && MatchesExtensionKey(list.GetRowTexts(row)[PathColumn], key))
+        if (list.GetCheck(row) != tick && MatchesExtensionKey(list.GetRowTexts(row)[kPathColumn], key))
             list.SetCheck(row, tick);
     }
 }

@@ -2,7 +2,7 @@
 
 namespace fennick {
 
-static_assert(kPlaceNoSize == SWP_NOSIZE && kPlaceNoMove == SWP_NOMOVE && kPlaceNoZOrder == SWP_NOZORDER);
+static_assert(PlaceNoSize == SWP_NOSIZE && PlaceNoMove == SWP_NOMOVE && PlaceNoZOrder == SWP_NOZORDER);
 
 bool LayoutManager::AttachParent(HWND parent)
 {

@@ -80,7 +80,7 @@ void MainDialog::AddDroppedPaths(std::vector<std::wstring> paths)
     DroppedItems dropped = SortDroppedItems(std::move(paths));
     CollectedPaths.insert(CollectedPaths.end(), std::make_move_iterator(dropped.files.begin()),
                           std::make_move_iterator(dropped.files.end()));
-    if (!dropped.folders.empty() && ShowMessageBox(std::wstring(FolderQuestion), std::wstring(QuestionCaption),
+    if (!dropped.folders.empty() && ShowMessageBox(std::wstring(kFolderQuestion), std::wstring(kQuestionCaption),
                                                    MB_YESNO | MB_ICONQUESTION) == IDYES) {
         WaitCursor wait;
         for (const std::wstring& folder : dropped.folders)

@@ -26,7 +26,7 @@ void MainDialog::OnConvert()
     if (fileList_.RowCount() == 0 || CountTickedRows(fileList_) == 0)
         return;
     const int answer =
-        ShowMessageBox(std::wstring(BackupQuestion), std::wstring(QuestionCaption), MB_YESNOCANCEL | MB_ICONQUESTION);
+        ShowMessageBox(std::wstring(kBackupQuestion), std::wstring(kQuestionCaption), MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer != IDYES && answer != IDNO)
         return;
     FileConverter converter;
@@ -97,7 +97,7 @@ void MainDialog::TakeFinishedFiles()
 {
     run_->work.TakeFinished([this](int row, FileOutcome outcome) {
         run_->tally.Count(outcome);
-        fileList_.SetCellText(row, ResultColumn, outcome ? SuccessResult : FailureResult);
+        fileList_.SetCellText(row, kResultColumn, outcome ? kSuccessResult : kFailureResult);
     });
 }
 
@@ -105,7 +105,7 @@ void MainDialog::ShowRunProgress()
 {
     std::wstring text = ProgressText(run_->kind, run_->tally, run_->work.Total(), run_->work.StopAsked());
     if (!waitingDrops_.empty())
-        text += DropsWaitNote;
+        text += kDropsWaitNote;
     if (text != StatusText) {
         StatusText = std::move(text);
         SetDlgItemTextW(Handle(), IDC_STATUS_LINE, StatusText.c_str());
@@ -141,8 +141,8 @@ void MainDialog::AskToStopRun()
     if (run_->work.StopAsked())
         return;
     run_->work.Pause();
-    const bool stop =
-        ShowMessageBox(std::wstring(StopQuestion), std::wstring(QuestionCaption), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    const bool stop = ShowMessageBox(std::wstring(kStopQuestion), std::wstring(kQuestionCaption),
+                                     MB_YESNO | MB_ICONQUESTION) == IDYES;
     if (run_ == nullptr)
         return;
     if (stop)

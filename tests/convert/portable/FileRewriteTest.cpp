@@ -19,7 +19,7 @@ using Operation = FileOutcome (FileConverter::*)(const std::wstring&) const;
 
 Bytes Marked(Bytes bytes)
 {
-    bytes.insert(bytes.begin(), utf8Mark.begin(), utf8Mark.end());
+    bytes.insert(bytes.begin(), kUtf8Mark.begin(), kUtf8Mark.end());
     return bytes;
 }
 

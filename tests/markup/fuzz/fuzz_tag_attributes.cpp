@@ -19,7 +19,7 @@ void CheckCell(const StyleParser& parser, std::wstring_view text, bool isTable)
 {
     MarkupStyle style;
     const CellSpan span = ParseCellAttributes(parser, text, style, isTable);
-    fuzz::Check(span.columns >= 1 && span.columns <= maxCellSpan && span.rows >= 1 && span.rows <= maxCellSpan);
+    fuzz::Check(span.columns >= 1 && span.columns <= kMaxCellSpan && span.rows >= 1 && span.rows <= kMaxCellSpan);
     fuzz::Check((style.borderWidth == 0) == (style.borderStyle == BorderNone));
     fuzz::Check(style.borderWidth >= 0);
     fuzz::Check(style.borderWidth <= 1 || (isTable && style.borderStyle == BorderSolid));

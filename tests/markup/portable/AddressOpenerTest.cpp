@@ -27,7 +27,7 @@ TEST(AddressOpenerTest, RefusesTargetsThatCouldAddArguments)
 {
     for (const std::wstring& target :
          {std::wstring(L"x\" --evil \""), std::wstring(L"line\nbreak"), std::wstring(L"nul\0x", 5),
-          std::wstring(L"\u0085"), std::wstring(), std::wstring(maxCommandLine, L'a')}) {
+          std::wstring(L"\u0085"), std::wstring(), std::wstring(kMaxCommandLine, L'a')}) {
         EXPECT_FALSE(BuildOpenCommand(L"b.exe \"%1\"", target));
     }
 }

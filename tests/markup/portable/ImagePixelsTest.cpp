@@ -32,16 +32,16 @@ TEST(TransformPixels, MasksAreWhereTheMaskColourWasAndPixelsWithAlphaNeverMatch)
 {
     const Pixel magenta = MakePixel(255, 0, 255);
     std::vector<Pixel> pixels{magenta, MakePixel(255, 0, 0), MakePixel(255, 0, 255, 0x20)};
-    EXPECT_TRUE(TransformPixels(pixels, ImageMaskFlags, true, magenta, 0xFFFFFF));
+    EXPECT_TRUE(TransformPixels(pixels, kImageMaskFlags, true, magenta, 0xFFFFFF));
     EXPECT_EQ(pixels, (std::vector<Pixel>{0xFFFFFF, 0, 0x20000000}));
 
     std::vector<Pixel> unmasked{magenta};
-    EXPECT_FALSE(TransformPixels(unmasked, ImageMaskFlags, false, magenta, 0xFFFFFF));
+    EXPECT_FALSE(TransformPixels(unmasked, kImageMaskFlags, false, magenta, 0xFFFFFF));
     EXPECT_EQ(unmasked[0], 0u) << "without the mask everything is opaque";
 
     const Color shadow = 0x00406080;
     std::vector<Pixel> silhouette{0, MakePixel(12, 34, 56)};
-    TransformPixels(silhouette, ImageMaskFlags, true, 0, PixelFromColor(InvertColor(shadow)));
+    TransformPixels(silhouette, kImageMaskFlags, true, 0, PixelFromColor(InvertColor(shadow)));
     EXPECT_EQ(silhouette, (std::vector<Pixel>{0xFFFFFF, PixelFromColor(shadow)}));
 }
 

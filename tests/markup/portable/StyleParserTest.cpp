@@ -165,7 +165,7 @@ TEST_F(ParserTest, CellSpansAreClampedAndSomeAttributesAreForTablesOnly)
     EXPECT_EQ(style.backImage, L"file: a.bmp");
     EXPECT_EQ(style.backEffect, EffectSolid);
     EXPECT_EQ(ParseCellAttributes(parser, L"colspan=0", style, false).columns, 1);
-    EXPECT_EQ(ParseCellAttributes(parser, L"colspan=99999999", style, false).columns, maxCellSpan);
+    EXPECT_EQ(ParseCellAttributes(parser, L"colspan=99999999", style, false).columns, kMaxCellSpan);
 }
 
 TEST_F(ParserTest, ImageAttributesKeepEarlierNamesOverEmptyOnesAndShadowLettersNeedAShadow)

@@ -13,12 +13,12 @@ TEST(AnchoredLayout, EachControlTakesItsShareOfTheChangeWithMatchingFlags)
         unsigned flags;
     };
     const Case cases[] = {
-        {{0, 0, 1, 1}, {10, 20, 150, 100}, kPlaceNoZOrder | kPlaceNoMove},
-        {{1, 0, 0, 1}, {50, 20, 150, 100}, kPlaceNoZOrder},
-        {{0, 1, 1, 0}, {10, 50, 150, 100}, kPlaceNoZOrder},
-        {{1, 1, 0, 0}, {50, 50, 150, 100}, kPlaceNoZOrder | kPlaceNoSize},
-        {{0, 0, 0, 0}, {10, 20, 110, 70}, kPlaceNoZOrder | kPlaceNoMove | kPlaceNoSize},
-        {{1, 1, 1, 0}, {50, 50, 190, 100}, kPlaceNoZOrder},
+        {{0, 0, 1, 1}, {10, 20, 150, 100}, PlaceNoZOrder | PlaceNoMove},
+        {{1, 0, 0, 1}, {50, 20, 150, 100}, PlaceNoZOrder},
+        {{0, 1, 1, 0}, {10, 50, 150, 100}, PlaceNoZOrder},
+        {{1, 1, 0, 0}, {50, 50, 150, 100}, PlaceNoZOrder | PlaceNoSize},
+        {{0, 0, 0, 0}, {10, 20, 110, 70}, PlaceNoZOrder | PlaceNoMove | PlaceNoSize},
+        {{1, 1, 1, 0}, {50, 50, 190, 100}, PlaceNoZOrder},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         AnchoredLayout<int> layout;

@@ -31,7 +31,7 @@ TEST(FileListRulesTest, TickingAnExtensionTicksAllItsAsciiCasesAndLeavesOtherRow
     TickByExtension(list, L".ä", true);
     EXPECT_EQ(Ticks(list), (std::vector<bool>{true, false, true, true, false, false, false}));
     EXPECT_EQ(CountTickedRows(list), 3);
-    TickByExtension(list, NoExtensionKey, true);
+    TickByExtension(list, kNoExtensionKey, true);
     TickByExtension(list, L".TXT", false);
     TickByExtension(list, L".txt", false);
     EXPECT_EQ(Ticks(list), (std::vector<bool>{false, true, false, true, true, false, false}));
