@@ -48,7 +48,8 @@ struct ImageRequest {
     PixelSize iconSize; // icons are loaded at this size
 };
 
-// An image loaded for one layout step; it releases what was loaded when it ends.
+// An image a surface opened. The surface may keep it for later passes; a pass holds it while it
+// lays the image out.
 class SurfaceImage {
 public:
     virtual ~SurfaceImage() = default;
@@ -68,6 +69,8 @@ struct ImageDrawing {
     ShadowSettings shadow;
     int frame = -1;
     PixelSize cellSize;
+
+    friend bool operator==(const ImageDrawing&, const ImageDrawing&) = default;
 };
 
 // A background effect (BackgroundEffect number) with its colours and texture parameters.
@@ -113,9 +116,9 @@ public:
                                 int width) = 0;
 
     // Nothing when the image cannot be loaded.
-    virtual std::unique_ptr<SurfaceImage> OpenImage(const ImageRequest& request) = 0;
+    virtual std::shared_ptr<const SurfaceImage> OpenImage(const ImageRequest& request) = 0;
     // Icon `index` of an image list; nothing for an index outside it.
-    virtual std::unique_ptr<SurfaceImage> OpenListIcon(ImageListHandle list, int index) = 0;
+    virtual std::shared_ptr<const SurfaceImage> OpenListIcon(ImageListHandle list, int index) = 0;
     virtual void DrawImage(const SurfaceImage& image, const ImageDrawing& drawing) = 0;
 };
 

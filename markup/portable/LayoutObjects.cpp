@@ -29,7 +29,7 @@ std::uintptr_t HandleValue(std::int32_t handle)
 } // namespace
 
 struct LayoutPass::Image {
-    std::unique_ptr<SurfaceImage> surfaceImage;
+    std::shared_ptr<const SurfaceImage> surfaceImage;
     PixelSize display;
     int frame = -1; // the strip cell shown; -1 for a whole image
     PixelSize cellSize;

@@ -261,6 +261,7 @@ void MarkupLabel::OnSetText(const wchar_t* text)
 {
     rawText_ = false;
     text_ = text != nullptr ? text : L"";
+    surfaceCache_.images.Clear(); // a new text reads its image files anew
     // The window keeps the text too, for WM_GETTEXTLENGTH and for other programs reading it;
     // the static's own handling would paint it as plain text first.
     DefWindowProcW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));

@@ -7,6 +7,8 @@
 #include "markup/portable/LabelPlacement.h"
 #include "markup/portable/MarkupDrawer.h"
 #include "markup/win32/DrawManager.h"
+#include "markup/win32/GdiSurface.h"
+#include "markup/win32/LabelCanvas.h"
 #include "markup/win32/Win32PlatformActions.h"
 
 #include <windows.h>
@@ -15,10 +17,9 @@
 
 namespace fennick {
 
-class GdiSurface;
-
 // A static control that shows its window text as markup. Every paint lays the text out again
-// and composes it over a cached background in memory, so the label never flickers; links
+// and composes it over a cached background in memory, so the label never flickers; the fonts
+// and images of the text are kept from one paint to the next while the text uses them. Links
 // follow the pointer and clicks, and animated strips move on the ticks of kAnimationTimerId.
 // Attach it to a static of a dialog template; it takes the static's text, font and enabled
 // state. Configure it (margins, alignment, colours, background, frame, corners) at any time:
@@ -110,6 +111,8 @@ private:
 
     Win32PlatformActions actions_;
     DrawManager drawManager_;
+    SurfaceCache surfaceCache_;
+    LabelCanvas canvas_;
     OwnedBitmap backgroundBitmap_;
     OwnedRegion windowRegion_; // in client coordinates; the window holds its own copy
     bool roundRegion_ = false;

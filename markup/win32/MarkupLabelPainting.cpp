@@ -30,31 +30,6 @@ private:
     HDC dc_;
 };
 
-// A client-sized bitmap in a memory DC that starts as a copy of the background: the label draws
-// there and then copies all of it to the screen at once, so nothing flickers.
-class Canvas {
-public:
-    Canvas(HDC target, const RECT& client, HBITMAP background)
-        : dc_(MakeMemoryDC(target)), bitmap_(CreateCompatibleBitmap(target, client.right, client.bottom))
-    {
-        if (!dc_ || !bitmap_ || background == nullptr) {
-            return;
-        }
-        selection_.emplace(dc_.get(), bitmap_.get());
-        const MemoryDC source = MakeMemoryDC(target);
-        const GdiSelection sourceSelection(source.get(), background);
-        BitBlt(dc_.get(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
-    }
-
-    explicit operator bool() const { return selection_.has_value(); }
-    HDC Dc() const { return dc_.get(); }
-
-private:
-    MemoryDC dc_;
-    OwnedBitmap bitmap_;
-    std::optional<GdiSelection> selection_;
-};
-
 PixelRect Shifted(const PixelRect& rect, int dx, int dy)
 {
     return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
@@ -64,29 +39,38 @@ PixelRect Shifted(const PixelRect& rect, int dx, int dy)
 
 void MarkupLabel::OnPaint()
 {
-    const PaintScope paint(Handle());
-    const RECT client = ClientRect();
-    if (NeedsBackground(client)) {
-        BuildBackground(paint.Dc(), client);
+    {
+        const PaintScope paint(Handle());
+        const RECT client = ClientRect();
+        if (NeedsBackground(client)) {
+            BuildBackground(paint.Dc(), client);
+        }
+        const bool canvas = canvas_.Start(paint.Dc(), client, backgroundBitmap_.get());
+        {
+            // The canvas measures as the screen does; laying out and drawing on one surface
+            // finds each font once a paint.
+            GdiSurface surface(canvas ? canvas_.Dc() : paint.Dc(), drawManager_, surfaceCache_);
+            LabelFrame frame;
+            frame.client = {client.left, client.top, client.right, client.bottom};
+            frame.marginX = marginX_;
+            frame.marginY = marginY_;
+            frame.style = static_cast<std::uint32_t>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+            frame.alignFlags = alignFlags_;
+            frame.rawText = rawText_;
+            drawer_.SetWrapWidth(LabelWrapWidth(frame));
+            textSize_ = drawer_.Measure(surface, MarkupToShow());
+            textRect_ = PlaceLabelText(frame, textSize_);
+            if (canvas) {
+                DrawMarkup(surface);
+            }
+        }
+        if (canvas) {
+            Present(paint.Dc(), canvas_.Dc(), client);
+        }
     }
-    const Canvas canvas(paint.Dc(), client, backgroundBitmap_.get());
-    // The canvas measures as the screen does; laying out and drawing on one surface makes each
-    // font once a paint.
-    GdiSurface surface(canvas ? canvas.Dc() : paint.Dc(), drawManager_);
-    LabelFrame frame;
-    frame.client = {client.left, client.top, client.right, client.bottom};
-    frame.marginX = marginX_;
-    frame.marginY = marginY_;
-    frame.style = static_cast<std::uint32_t>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-    frame.alignFlags = alignFlags_;
-    frame.rawText = rawText_;
-    drawer_.SetWrapWidth(LabelWrapWidth(frame));
-    textSize_ = drawer_.Measure(surface, MarkupToShow());
-    textRect_ = PlaceLabelText(frame, textSize_);
-    if (canvas) {
-        DrawMarkup(surface);
-        Present(paint.Dc(), canvas.Dc(), client);
-    }
+    // What this paint and the drawings since the last did not use is of no use to the text.
+    surfaceCache_.fonts.ForgetUnused();
+    surfaceCache_.images.ForgetUnused();
 }
 
 std::wstring MarkupLabel::MarkupToShow() const
@@ -160,15 +144,14 @@ void MarkupLabel::Compose(HDC target)
         }
     }
     const RECT client = ClientRect();
-    const Canvas canvas(target, client, backgroundBitmap_.get());
-    if (!canvas) {
+    if (!canvas_.Start(target, client, backgroundBitmap_.get())) {
         return;
     }
     {
-        GdiSurface surface(canvas.Dc(), drawManager_);
+        GdiSurface surface(canvas_.Dc(), drawManager_, surfaceCache_);
         DrawMarkup(surface);
     }
-    Present(target, canvas.Dc(), client);
+    Present(target, canvas_.Dc(), client);
 }
 
 void MarkupLabel::DrawMarkup(GdiSurface& surface)

@@ -1,0 +1,48 @@
+#include "markup/win32/FontCache.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace fennick {
+
+bool SameLogFont(const LOGFONTW& a, const LOGFONTW& b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+const FontCache::Font* FontCache::Find(HDC dc, const LOGFONTW& logFont)
+{
+    const auto found = std::find_if(fonts_.begin(), fonts_.end(),
+                                    [&](const std::unique_ptr<Font>& font) { return SameLogFont(font->logFont, logFont); });
+    if (found != fonts_.end()) {
+        (*found)->lastUse = ++clock_;
+        (*found)->used = true;
+        return found->get();
+    }
+    OwnedFont font(CreateFontIndirectW(&logFont));
+    if (!font) {
+        return nullptr;
+    }
+    if (fonts_.size() >= kCapacity) {
+        const auto oldest =
+            std::min_element(fonts_.begin(), fonts_.end(), [](const auto& a, const auto& b) { return a->lastUse < b->lastUse; });
+        fonts_.erase(oldest);
+    }
+    const HGDIOBJ previous = SelectObject(dc, font.get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    fonts_.push_back(std::make_unique<Font>(
+        Font{logFont, std::move(font), {metrics.tmHeight, metrics.tmAscent, metrics.tmDescent}, ++clock_, true}));
+    return fonts_.back().get();
+}
+
+void FontCache::ForgetUnused()
+{
+    std::erase_if(fonts_, [](const std::unique_ptr<Font>& font) { return !font->used; });
+    for (const std::unique_ptr<Font>& font : fonts_) {
+        font->used = false;
+    }
+}
+
+} // namespace fennick
