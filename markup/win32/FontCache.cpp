@@ -12,28 +12,32 @@ bool SameLogFont(const LOGFONTW& a, const LOGFONTW& b)
 
 const FontCache::Font* FontCache::Find(HDC dc, const LOGFONTW& logFont)
 {
-    const auto found = std::find_if(fonts_.begin(), fonts_.end(),
-                                    [&](const std::unique_ptr<Font>& font) { return SameLogFont(font->logFont, logFont); });
+    const auto found = std::find_if(fonts_.begin(), fonts_.end(), [&](const std::unique_ptr<Font>& font) {
+        return SameLogFont(font->logFont, logFont);
+    });
     if (found != fonts_.end()) {
         (*found)->lastUse = ++clock_;
         (*found)->used = true;
         return found->get();
     }
-    OwnedFont font(CreateFontIndirectW(&logFont));
-    if (!font) {
+    auto made = std::make_unique<Font>();
+    made->logFont = logFont;
+    made->font.reset(CreateFontIndirectW(&logFont));
+    made->holder = MakeMemoryDC(dc);
+    if (!made->font || !made->holder) {
         return nullptr;
     }
+    made->selection.emplace(made->holder.get(), made->font.get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(made->holder.get(), &metrics);
+    made->metrics = {metrics.tmHeight, metrics.tmAscent, metrics.tmDescent};
+    made->lastUse = ++clock_;
     if (fonts_.size() >= kCapacity) {
-        const auto oldest =
-            std::min_element(fonts_.begin(), fonts_.end(), [](const auto& a, const auto& b) { return a->lastUse < b->lastUse; });
+        const auto oldest = std::min_element(fonts_.begin(), fonts_.end(),
+                                             [](const auto& a, const auto& b) { return a->lastUse < b->lastUse; });
         fonts_.erase(oldest);
     }
-    const HGDIOBJ previous = SelectObject(dc, font.get());
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    fonts_.push_back(std::make_unique<Font>(
-        Font{logFont, std::move(font), {metrics.tmHeight, metrics.tmAscent, metrics.tmDescent}, ++clock_, true}));
+    fonts_.push_back(std::move(made));
     return fonts_.back().get();
 }
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace fennick {
@@ -24,8 +25,13 @@ public:
     static constexpr std::size_t kCapacity = 64;
 
     struct Font {
-        LOGFONTW logFont;
+        LOGFONTW logFont{};
         OwnedFont font;
+        // A DC of its own holds the font selected, so that GDI keeps it realized with its glyph
+        // cache: Wine keeps only a few fonts that no DC holds, and a text of many styles would
+        // otherwise realize each again at every selection.
+        MemoryDC holder;
+        std::optional<GdiSelection> selection; // ends before the DC and the font
         FontMetrics metrics;
         std::uint64_t lastUse = 0;
         bool used = true; // since the last ForgetUnused
@@ -35,7 +41,7 @@ public:
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
-    // The font of the description, made on dc (for its metrics) when missing; none when GDI cannot
+    // The font of the description, made with a DC like dc when missing; none when GDI cannot
     // make it. The font found last is never the one that makes room, so a surface may keep the
     // font it selected while it finds the next one. The result stays valid until ForgetUnused.
     const Font* Find(HDC dc, const LOGFONTW& logFont);

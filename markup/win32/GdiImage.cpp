@@ -125,14 +125,15 @@ GdiImage::GdiImage(HBITMAP bitmap, OwnedBitmap owned)
     size_ = {size.cx, size.cy};
 }
 
-GdiImage::GdiImage(IconBitmaps icon) : icon_(std::move(icon)), size_{icon_.size.cx, icon_.size.cy}, serial_(NextSerial())
+GdiImage::GdiImage(IconBitmaps icon)
+    : icon_(std::move(icon)), size_{icon_.size.cx, icon_.size.cy}, serial_(NextSerial())
 {}
 
 PreparedImage GdiImage::Prepare(HDC dc, DrawManager& drawing, const ImageDrawing& look) const
 {
     const ShadowSettings& shadow = look.shadow;
-    const ImageLook imageLook{look.style,     look.hasMask,   look.maskColor, look.shadowOn,   shadow.offsetX,
-                              shadow.offsetY, shadow.blurX,   shadow.blurY,   shadow.color};
+    const ImageLook imageLook{look.style,     look.hasMask, look.maskColor, look.shadowOn, shadow.offsetX,
+                              shadow.offsetY, shadow.blurX, shadow.blurY,   shadow.color};
     const int width = look.box.Width();
     const int height = look.box.Height();
     if (bitmap_ == nullptr) {
