@@ -44,6 +44,10 @@ const FontCache::Font* FontCache::Find(HDC dc, const LOGFONTW& logFont)
 void FontCache::ForgetUnused()
 {
     std::erase_if(fonts_, [](const std::unique_ptr<Font>& font) { return !font->used; });
+}
+
+void FontCache::MarkUnused()
+{
     for (const std::unique_ptr<Font>& font : fonts_) {
         font->used = false;
     }

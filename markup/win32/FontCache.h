@@ -34,7 +34,7 @@ public:
         std::optional<GdiSelection> selection; // ends before the DC and the font
         FontMetrics metrics;
         std::uint64_t lastUse = 0;
-        bool used = true; // since the last ForgetUnused
+        bool used = true; // since the last MarkUnused
     };
 
     FontCache() = default;
@@ -46,7 +46,9 @@ public:
     // font it selected while it finds the next one. The result stays valid until ForgetUnused.
     const Font* Find(HDC dc, const LOGFONTW& logFont);
 
-    // Deletes the fonts not found since the last call. No font may be selected into a DC then.
+    // Starts a pass whose fonts ForgetUnused keeps.
+    void MarkUnused();
+    // Deletes the fonts not found since MarkUnused. No font may be selected into a DC then.
     void ForgetUnused();
 
     std::size_t Size() const { return fonts_.size(); }

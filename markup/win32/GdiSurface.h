@@ -20,10 +20,21 @@ constexpr long long kMaxImagePixels = 1LL << 24;
 LOGFONTW StyleLogFont(const MarkupStyle& style);
 
 // What the surfaces of one owner keep from one pass to the next: the fonts of the styles and the
-// images of the text. The owner lets go of what its last passes did not use between them.
+// images of the text. Around a pass, MarkUnused and ForgetUnused let go of what it did not use.
 struct SurfaceCache {
     FontCache fonts;
     ImageCache images;
+
+    void MarkUnused()
+    {
+        fonts.MarkUnused();
+        images.MarkUnused();
+    }
+    void ForgetUnused()
+    {
+        fonts.ForgetUnused();
+        images.ForgetUnused();
+    }
 };
 
 // The markup engine's surface on a device context it does not own, drawing with a DrawManager

@@ -63,6 +63,7 @@ void ImageCache::Draw(HDC dc, DrawManager& drawing, const GdiImage& image, const
         return kept.serial == image.Serial() && kept.drawing == key;
     });
     if (found != looks_.end()) {
+        found->used = true;
         looks_.splice(looks_.begin(), looks_, found);
         drawing.DrawPrepared(dc, x, y, looks_.front().prepared);
         return;
@@ -71,7 +72,7 @@ void ImageCache::Draw(HDC dc, DrawManager& drawing, const GdiImage& image, const
     drawing.DrawPrepared(dc, x, y, prepared);
     if (prepared && PixelsOf(prepared) <= kMaxLookPixels) {
         lookPixels_ += PixelsOf(prepared);
-        looks_.push_front({image.Serial(), key, std::move(prepared)});
+        looks_.push_front({image.Serial(), key, std::move(prepared), true});
         TrimLooks();
     }
 }
@@ -80,7 +81,6 @@ void ImageCache::ForgetUnused()
 {
     for (auto entry = images_.begin(); entry != images_.end();) {
         if (entry->second.used) {
-            entry->second.used = false;
             ++entry;
             continue;
         }
@@ -88,6 +88,17 @@ void ImageCache::ForgetUnused()
             ForgetLooksOf(entry->second.image->Serial());
         }
         entry = images_.erase(entry);
+    }
+    ForgetLooksIf([](const Look& look) { return !look.used; });
+}
+
+void ImageCache::MarkUnused()
+{
+    for (auto& [request, entry] : images_) {
+        entry.used = false;
+    }
+    for (Look& look : looks_) {
+        look.used = false;
     }
 }
 
@@ -106,8 +117,13 @@ bool ImageCache::Keeps(const GdiImage& image) const
 
 void ImageCache::ForgetLooksOf(std::uint64_t serial)
 {
+    ForgetLooksIf([&](const Look& look) { return look.serial == serial; });
+}
+
+void ImageCache::ForgetLooksIf(const std::function<bool(const Look&)>& forget)
+{
     for (auto look = looks_.begin(); look != looks_.end();) {
-        if (look->serial == serial) {
+        if (forget(*look)) {
             lookPixels_ -= PixelsOf(look->prepared);
             look = looks_.erase(look);
         } else {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -33,7 +34,9 @@ public:
     // Draws the image as the drawing asks, prepared for that look at its first drawing.
     void Draw(HDC dc, DrawManager& drawing, const GdiImage& image, const ImageDrawing& look);
 
-    // Lets go of the images not opened since the last call, and of their looks.
+    // Starts a pass whose images ForgetUnused keeps.
+    void MarkUnused();
+    // Lets go of the images not opened since MarkUnused, and of the looks not drawn since.
     void ForgetUnused();
     // Lets go of every image, so that each is loaded anew (a file may have changed).
     void Clear();
@@ -45,16 +48,18 @@ private:
     struct Entry {
         std::shared_ptr<const GdiImage> image; // none: it could not be loaded
         std::uint64_t lastUse = 0;
-        bool used = true; // since the last ForgetUnused
+        bool used = true; // since the last MarkUnused
     };
     struct Look {
         std::uint64_t serial; // of the image
         ImageDrawing drawing; // its box moved to (0, 0)
         PreparedImage prepared;
+        bool used = true; // since the last MarkUnused
     };
 
     bool Keeps(const GdiImage& image) const;
     void ForgetLooksOf(std::uint64_t serial);
+    void ForgetLooksIf(const std::function<bool(const Look&)>& forget);
     void TrimLooks();
 
     std::map<ImageRequest, Entry, RequestOrder> images_;

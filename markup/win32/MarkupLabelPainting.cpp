@@ -39,6 +39,7 @@ PixelRect Shifted(const PixelRect& rect, int dx, int dy)
 
 void MarkupLabel::OnPaint()
 {
+    surfaceCache_.MarkUnused();
     {
         const PaintScope paint(Handle());
         const RECT client = ClientRect();
@@ -68,9 +69,8 @@ void MarkupLabel::OnPaint()
             Present(paint.Dc(), canvas_.Dc(), client);
         }
     }
-    // What this paint and the drawings since the last did not use is of no use to the text.
-    surfaceCache_.fonts.ForgetUnused();
-    surfaceCache_.images.ForgetUnused();
+    // The label keeps what its text needs now, as this paint laid it out.
+    surfaceCache_.ForgetUnused();
 }
 
 std::wstring MarkupLabel::MarkupToShow() const

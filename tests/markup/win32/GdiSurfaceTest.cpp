@@ -53,8 +53,9 @@ TEST(GdiSurfaceTest, MeasuresWithKeptStyleFontsAndGivesTheContextBackAsItWas)
     EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), original);
     EXPECT_EQ(std::pair(GetTextColor(dc), GetBkMode(dc)), std::pair(RGB(1, 2, 3), OPAQUE));
 
-    // The fonts outlive the surface until a pass between two sweeps leaves them unused.
-    cache.fonts.ForgetUnused();
+    // The fonts outlive the surface until a pass between MarkUnused and ForgetUnused leaves them
+    // unused.
+    cache.fonts.MarkUnused();
     {
         GdiSurface next(dc, drawing, cache);
         next.SelectStyleFont(style);
@@ -62,7 +63,7 @@ TEST(GdiSurfaceTest, MeasuresWithKeptStyleFontsAndGivesTheContextBackAsItWas)
     }
     cache.fonts.ForgetUnused();
     EXPECT_NE(GetObjectType(first), 0u);
-    EXPECT_EQ(GetObjectType(second), 0u) << "a font unused since the last sweep goes";
+    EXPECT_EQ(GetObjectType(second), 0u) << "a font the pass did not use goes";
     style.fontSize = 100000;
     EXPECT_EQ(StyleLogFont(style).lfHeight, kMaxFontHeight);
     DeleteDC(dc);
