@@ -3,6 +3,7 @@
 #include "framework/portable/PixelGeometry.h"
 #include "markup/portable/BackgroundImageSource.h"
 #include "markup/portable/Color.h"
+#include "markup/portable/ImageLook.h"
 #include "markup/portable/MarkupStyle.h"
 #include "markup/portable/ShadowSettings.h"
 
@@ -57,16 +58,11 @@ public:
     virtual PixelSize Size() const = 0;
 };
 
-// How an image is drawn into its box (position and display size). With shadowOn the image has
-// a shadow (style kImageShadowFlags) or, without one, is drawn at the shadow's offset.
-// shadow.color also colours the one-colour style. A strip cell is drawn when frame >= 0.
+// How an image is drawn into its box (position and display size). A strip cell is drawn when
+// frame >= 0.
 struct ImageDrawing {
     PixelRect box;
-    std::int32_t style = 0;
-    bool hasMask = false;
-    Color maskColor = 0;
-    bool shadowOn = false;
-    ShadowSettings shadow;
+    ImageLook look;
     int frame = -1;
     PixelSize cellSize;
 

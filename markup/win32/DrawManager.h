@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/win32/GdiHandles.h"
+#include "markup/portable/ImageLook.h"
 #include "markup/portable/PaletteBitmap.h"
 #include "markup/portable/TextureRandom.h"
 #include "markup/win32/IconBitmaps.h"
@@ -13,21 +14,6 @@
 #include <vector>
 
 namespace fennick {
-
-// How an image is drawn: style flags (ImageStyle), the colour that is transparent in it, and its
-// shadow: with shadowOn the image casts one (style kImageShadowFlags) or, without one, is drawn
-// where the shadow would be. `color` colours the shadow and the one-colour style.
-struct ImageLook {
-    std::int32_t style = 0;
-    bool hasMask = false;
-    COLORREF maskColor = 0;
-    bool shadowOn = false;
-    int offsetX = 0;
-    int offsetY = 0;
-    int blurX = 0;
-    int blurY = 0;
-    COLORREF color = 0;
-};
 
 // An image made ready to draw at one size and look: its colours transformed and its
 // transparency and shadow worked out, so that drawing it again only copies it.

@@ -58,15 +58,15 @@ void DrawManager::PrepareShadow(HDC dc, PreparedImage& image, HBITMAP silhouette
     }
     // With the shadow on but no shadow style, the image itself takes the shadow's place.
     if (!(look.style & kImageShadowFlags)) {
-        image.imageOffset = {look.offsetX, look.offsetY};
+        image.imageOffset = {look.shadow.offsetX, look.shadow.offsetY};
         return;
     }
     const OwnedBitmap silhouette(TransformColors(silhouetteSource, image.width, image.height, kImageMaskFlags, useMask,
-                                                 maskColor, InvertColor(look.color)));
+                                                 maskColor, InvertColor(look.shadow.color)));
     if (silhouette) {
-        image.shadowOffset = {look.offsetX, look.offsetY};
+        image.shadowOffset = {look.shadow.offsetX, look.shadow.offsetY};
         image.shadowFactors = ShadowFactors(dc, image.width, image.height, silhouette.get(),
-                                            (look.style & ImageSoftShadow) != 0, look.blurX, look.blurY);
+                                            (look.style & ImageSoftShadow) != 0, look.shadow.blurX, look.shadow.blurY);
     }
 }
 
@@ -108,9 +108,9 @@ PreparedImage DrawManager::PrepareBitmap(HDC dc, int width, int height, HBITMAP 
     OwnedBitmap mask(
         scaled ? TransformColors(scaled.get(), width, height, kImageMaskFlags, look.hasMask, look.maskColor, kWhite)
                : nullptr);
-    OwnedBitmap image(
-        scaled ? TransformColors(scaled.get(), width, height, look.style, look.hasMask, look.maskColor, look.color)
-               : nullptr);
+    OwnedBitmap image(scaled ? TransformColors(scaled.get(), width, height, look.style, look.hasMask, look.maskColor,
+                                               look.shadow.color)
+                             : nullptr);
     if (!mask || !image) {
         return prepared;
     }
@@ -162,7 +162,7 @@ PreparedImage DrawManager::PrepareIcon(HDC dc, int width, int height, const Icon
     // A one-colour icon is its mask's silhouette; elsewhere pure black stays black.
     const bool oneColor = (look.style & ImageOneColor) != 0;
     OwnedBitmap image(TransformColors(oneColor ? parts->mask.get() : parts->color.get(), width, height, look.style,
-                                      true, oneColor ? kWhite : kBlack, look.color));
+                                      true, oneColor ? kWhite : kBlack, look.shadow.color));
     OwnedBitmap mask(parts == &scaled ? std::move(scaled.mask) : CopyMask(dc, icon.mask.get(), width, height));
     if (!image || !mask) {
         return prepared;

@@ -129,21 +129,18 @@ GdiImage::GdiImage(IconBitmaps icon)
     : icon_(std::move(icon)), size_{icon_.size.cx, icon_.size.cy}, serial_(NextSerial())
 {}
 
-PreparedImage GdiImage::Prepare(HDC dc, DrawManager& drawing, const ImageDrawing& look) const
+PreparedImage GdiImage::Prepare(HDC dc, DrawManager& drawManager, const ImageDrawing& drawing) const
 {
-    const ShadowSettings& shadow = look.shadow;
-    const ImageLook imageLook{look.style,     look.hasMask, look.maskColor, look.shadowOn, shadow.offsetX,
-                              shadow.offsetY, shadow.blurX, shadow.blurY,   shadow.color};
-    const int width = look.box.Width();
-    const int height = look.box.Height();
+    const int width = drawing.box.Width();
+    const int height = drawing.box.Height();
     if (bitmap_ == nullptr) {
-        return drawing.PrepareIcon(dc, width, height, icon_, imageLook);
+        return drawManager.PrepareIcon(dc, width, height, icon_, drawing.look);
     }
-    if (look.frame >= 0) {
-        return drawing.PrepareStripFrame(dc, width, height, bitmap_, look.frame,
-                                         {look.cellSize.width, look.cellSize.height}, imageLook);
+    if (drawing.frame >= 0) {
+        return drawManager.PrepareStripFrame(dc, width, height, bitmap_, drawing.frame,
+                                             {drawing.cellSize.width, drawing.cellSize.height}, drawing.look);
     }
-    return drawing.PrepareBitmap(dc, width, height, bitmap_, imageLook);
+    return drawManager.PrepareBitmap(dc, width, height, bitmap_, drawing.look);
 }
 
 } // namespace fennick

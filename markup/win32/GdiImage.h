@@ -37,7 +37,7 @@ public:
     std::uint64_t Serial() const { return serial_; }
 
     // The image made ready to draw as the drawing asks (its box gives the size).
-    PreparedImage Prepare(HDC dc, DrawManager& drawing, const ImageDrawing& look) const;
+    PreparedImage Prepare(HDC dc, DrawManager& drawManager, const ImageDrawing& drawing) const;
 
 private:
     GdiImage(HBITMAP bitmap, OwnedBitmap owned);

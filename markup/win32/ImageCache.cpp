@@ -49,14 +49,14 @@ std::shared_ptr<const GdiImage> ImageCache::Open(const ImageRequest& request)
     return image;
 }
 
-void ImageCache::Draw(HDC dc, DrawManager& drawing, const GdiImage& image, const ImageDrawing& look)
+void ImageCache::Draw(HDC dc, DrawManager& drawManager, const GdiImage& image, const ImageDrawing& drawing)
 {
-    const int x = look.box.left;
-    const int y = look.box.top;
-    ImageDrawing key = look;
-    key.box = {0, 0, look.box.Width(), look.box.Height()};
+    const int x = drawing.box.left;
+    const int y = drawing.box.top;
+    ImageDrawing key = drawing;
+    key.box = {0, 0, drawing.box.Width(), drawing.box.Height()};
     if (!Keeps(image)) {
-        drawing.DrawPrepared(dc, x, y, image.Prepare(dc, drawing, key));
+        drawManager.DrawPrepared(dc, x, y, image.Prepare(dc, drawManager, key));
         return;
     }
     const auto found = std::find_if(looks_.begin(), looks_.end(), [&](const Look& kept) {
@@ -65,11 +65,11 @@ void ImageCache::Draw(HDC dc, DrawManager& drawing, const GdiImage& image, const
     if (found != looks_.end()) {
         found->used = true;
         looks_.splice(looks_.begin(), looks_, found);
-        drawing.DrawPrepared(dc, x, y, looks_.front().prepared);
+        drawManager.DrawPrepared(dc, x, y, looks_.front().prepared);
         return;
     }
-    PreparedImage prepared = image.Prepare(dc, drawing, key);
-    drawing.DrawPrepared(dc, x, y, prepared);
+    PreparedImage prepared = image.Prepare(dc, drawManager, key);
+    drawManager.DrawPrepared(dc, x, y, prepared);
     if (prepared && PixelsOf(prepared) <= kMaxLookPixels) {
         lookPixels_ += PixelsOf(prepared);
         looks_.push_front({image.Serial(), key, std::move(prepared), true});

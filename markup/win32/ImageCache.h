@@ -32,7 +32,7 @@ public:
     std::shared_ptr<const GdiImage> Open(const ImageRequest& request);
 
     // Draws the image as the drawing asks, prepared for that look at its first drawing.
-    void Draw(HDC dc, DrawManager& drawing, const GdiImage& image, const ImageDrawing& look);
+    void Draw(HDC dc, DrawManager& drawManager, const GdiImage& image, const ImageDrawing& drawing);
 
     // Starts a pass whose images ForgetUnused keeps.
     void MarkUnused();

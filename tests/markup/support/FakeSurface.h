@@ -123,8 +123,8 @@ public:
     }
     void DrawImage(const SurfaceImage& image, const ImageDrawing& drawing) override
     {
-        calls.push_back(
-            {DrawKind::Image, drawing.box, static_cast<const Image&>(image).name, 0, 0, drawing.style, drawing.frame});
+        calls.push_back({DrawKind::Image, drawing.box, static_cast<const Image&>(image).name, 0, 0, drawing.look.style,
+                         drawing.frame});
     }
 
     // Set up by the tests: the images that load, by resource number and by file, with their sizes.

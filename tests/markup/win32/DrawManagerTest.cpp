@@ -25,7 +25,7 @@ protected:
     void Draw(HBITMAP bitmap, int width, int height, std::int32_t style, int offset = 0, int blur = 0,
               COLORREF color = Black)
     {
-        const ImageLook look{style, true, Magenta, offset != 0, offset, offset, blur, blur, color};
+        const ImageLook look{style, true, Magenta, offset != 0, {false, offset, offset, blur, blur, color}};
         manager.DrawPrepared(canvas.DC(), 2, 2, manager.PrepareBitmap(canvas.DC(), width, height, bitmap, look));
     }
     // The pixels from (x, y) on, along a row or down a column: 'L' red, 'D' blue, '.' white.
@@ -274,7 +274,7 @@ TEST_F(Images, OneColourIconsAreTheSilhouetteAndTheDcKeepsItsColours)
     SetTextColor(canvas.DC(), Red);
     SetBkColor(canvas.DC(), Blue);
     const PreparedImage oneColor =
-        manager.PrepareIcon(canvas.DC(), 16, 16, icon, {.style = ImageOneColor, .color = Magenta});
+        manager.PrepareIcon(canvas.DC(), 16, 16, icon, {.style = ImageOneColor, .shadow = {.color = Magenta}});
     manager.DrawPrepared(canvas.DC(), 0, 0, oneColor);
     EXPECT_EQ(canvas.At(1, 1), White) << "the mask is read as plain black and white";
     EXPECT_TRUE(canvas.At(5, 5) == Magenta && canvas.At(6, 5) == Magenta);

@@ -74,7 +74,7 @@ int wmain(int argc, wchar_t** argv)
     for (const auto& [name, look] : looks) {
         samples.push_back({name, [&, look](HDC dc, int x, int y) {
                                const HBITMAP art = masked.get();
-                               const ImageLook shadowed{look, true, Magenta, true, 5, 5, 4, 4, Shadow};
+                               const ImageLook shadowed{look, true, Magenta, true, {false, 5, 5, 4, 4, Shadow}};
                                manager.DrawPrepared(dc, x + 4, y + 2, manager.PrepareBitmap(dc, 48, 48, art, shadowed));
                                manager.DrawPrepared(dc, x + 60, y + 2,
                                                     manager.PrepareBitmap(dc, 48, 48, art, {.style = look}));
@@ -90,7 +90,7 @@ int wmain(int argc, wchar_t** argv)
                            IconBitmaps parts;
                            parts.Read(icon.get());
                            manager.DrawPrepared(dc, x + 4, y + 10, manager.PrepareIcon(dc, 32, 32, parts, {}));
-                           const ImageLook shadowed{ImageSoftShadow, false, 0, true, 4, 4, 3, 3, Shadow};
+                           const ImageLook shadowed{ImageSoftShadow, false, 0, true, {false, 4, 4, 3, 3, Shadow}};
                            manager.DrawPrepared(dc, x + 50, y + 2, manager.PrepareIcon(dc, 48, 48, parts, shadowed));
                        }});
     samples.push_back({L"strip frames, tiled", [&](HDC dc, int x, int y) {
