@@ -2,7 +2,7 @@
 
 namespace fennick {
 
-bool LabelCanvas::Start(HDC target, const RECT& client, HBITMAP background)
+bool LabelCanvas::Start(HDC target, const RECT& client, HBITMAP background, const RECT& area)
 {
     if (background == nullptr) {
         return false;
@@ -21,7 +21,10 @@ bool LabelCanvas::Start(HDC target, const RECT& client, HBITMAP background)
     }
     const MemoryDC source = MakeMemoryDC(target);
     const GdiSelection sourceSelection(source.get(), background);
-    BitBlt(dc_.get(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
+    BitBlt(dc_.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, source.get(), area.left,
+           area.top, SRCCOPY);
+    SelectClipRgn(dc_.get(), nullptr);
+    IntersectClipRect(dc_.get(), area.left, area.top, area.right, area.bottom);
     return true;
 }
 

@@ -13,9 +13,9 @@ namespace fennick {
 // flickers.
 class LabelCanvas {
 public:
-    // Ready to draw on at the client's size, holding a copy of the background; false when GDI
-    // cannot make it.
-    bool Start(HDC target, const RECT& client, HBITMAP background);
+    // Ready to draw on at the client's size, holding a copy of the background in `area`, and
+    // clipped to that area until the next start; false when GDI cannot make it.
+    bool Start(HDC target, const RECT& client, HBITMAP background, const RECT& area);
     HDC Dc() const { return dc_.get(); }
 
 private:

@@ -95,12 +95,14 @@ private:
     bool NeedsBackground(const RECT& client) const;
     void BuildBackground(HDC dc, const RECT& client);
     void DropBackground();
-    // Draws the background and the text of the last layout into `target`; null draws on the
-    // window itself.
-    void Compose(HDC target);
+    // Draws the background and the text of the last layout into `target`, within `area` (client
+    // coordinates) when one is given; null draws on the window itself.
+    void Compose(HDC target, const RECT* area = nullptr);
     void DrawMarkup(GdiSurface& surface);
-    // Copies the finished canvas to the target, inside the region, and frames it.
-    void Present(HDC target, HDC canvas, const RECT& client);
+    // Copies the area of the finished canvas to the target, inside the region, and frames it.
+    void Present(HDC target, HDC canvas, const RECT& client, const RECT& area);
+    // Where links `first` and `second` are drawn, with room for an image's shadow.
+    RECT LinkBounds(int first, int second) const;
     // Follows the pointer at a client point; true when it showed the link cursor.
     bool HoverAt(POINT point);
     // Gives the window the rounded region of its size, or takes a region away.
@@ -129,6 +131,7 @@ private:
     int alignFlags_ = 0;
     std::wstring text_;
     bool enabled_ = true;
+    bool trackingLeave_ = false; // a WM_MOUSELEAVE is asked for
     bool rawText_ = false;
     HFONT font_ = nullptr;
     Color textColor_ = kNoTextColor;

@@ -46,7 +46,7 @@ void MarkupLabel::OnPaint()
         if (NeedsBackground(client)) {
             BuildBackground(paint.Dc(), client);
         }
-        const bool canvas = canvas_.Start(paint.Dc(), client, backgroundBitmap_.get());
+        const bool canvas = canvas_.Start(paint.Dc(), client, backgroundBitmap_.get(), client);
         {
             // The canvas measures as the screen does; laying out and drawing on one surface
             // finds each font once a paint.
@@ -66,7 +66,7 @@ void MarkupLabel::OnPaint()
             }
         }
         if (canvas) {
-            Present(paint.Dc(), canvas_.Dc(), client);
+            Present(paint.Dc(), canvas_.Dc(), client, client);
         }
     }
     // The label keeps what its text needs now, as this paint laid it out.
@@ -131,7 +131,7 @@ void MarkupLabel::DropBackground()
     backgroundBitmap_.reset();
 }
 
-void MarkupLabel::Compose(HDC target)
+void MarkupLabel::Compose(HDC target, const RECT* area)
 {
     if (!backgroundBitmap_ || Handle() == nullptr) {
         return; // nothing laid out yet: the first paint composes
@@ -144,14 +144,18 @@ void MarkupLabel::Compose(HDC target)
         }
     }
     const RECT client = ClientRect();
-    if (!canvas_.Start(target, client, backgroundBitmap_.get())) {
+    RECT drawn = client;
+    if (area != nullptr && !IntersectRect(&drawn, &client, area)) {
+        return;
+    }
+    if (!canvas_.Start(target, client, backgroundBitmap_.get(), drawn)) {
         return;
     }
     {
         GdiSurface surface(canvas_.Dc(), drawManager_, surfaceCache_);
         DrawMarkup(surface);
     }
-    Present(target, canvas_.Dc(), client);
+    Present(target, canvas_.Dc(), client, drawn);
 }
 
 void MarkupLabel::DrawMarkup(GdiSurface& surface)
@@ -168,12 +172,13 @@ void MarkupLabel::DrawMarkup(GdiSurface& surface)
     drawer_.Draw(surface, textRect_);
 }
 
-void MarkupLabel::Present(HDC target, HDC canvas, const RECT& client)
+void MarkupLabel::Present(HDC target, HDC canvas, const RECT& client, const RECT& area)
 {
     if (windowRegion_) {
         SelectClipRgn(target, windowRegion_.get());
     }
-    BitBlt(target, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas, area.left, area.top,
+           SRCCOPY);
     if (windowRegion_) {
         if (frameBrush_) {
             FrameRgn(target, windowRegion_.get(), frameBrush_.get(), frameWidth_, frameHeight_);
