@@ -2,29 +2,23 @@
 
 namespace fennick {
 
-bool LabelCanvas::Start(HDC target, const RECT& client, HBITMAP background, const RECT& area)
+bool LabelCanvas::Start(HDC target, const RECT& client, const SelectedBitmap& background, const RECT& area)
 {
-    if (background == nullptr) {
+    if (!background) {
         return false;
     }
-    if (!selection_ || size_.cx != client.right || size_.cy != client.bottom) {
-        selection_.reset();
-        bitmap_.reset(CreateCompatibleBitmap(target, client.right, client.bottom));
-        if (!dc_) {
-            dc_ = MakeMemoryDC(target);
-        }
-        if (!dc_ || !bitmap_) {
+    if (!canvas_ || size_.cx != client.right || size_.cy != client.bottom) {
+        canvas_.Reset(target, OwnedBitmap(CreateCompatibleBitmap(target, client.right, client.bottom)));
+        if (!canvas_) {
             return false;
         }
-        selection_.emplace(dc_.get(), bitmap_.get());
         size_ = {client.right, client.bottom};
     }
-    const MemoryDC source = MakeMemoryDC(target);
-    const GdiSelection sourceSelection(source.get(), background);
-    BitBlt(dc_.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, source.get(), area.left,
+    const HDC dc = canvas_.Dc();
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, background.Dc(), area.left,
            area.top, SRCCOPY);
-    SelectClipRgn(dc_.get(), nullptr);
-    IntersectClipRect(dc_.get(), area.left, area.top, area.right, area.bottom);
+    SelectClipRgn(dc, nullptr);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     return true;
 }
 

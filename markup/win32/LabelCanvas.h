@@ -1,10 +1,8 @@
 #pragma once
 
-#include "framework/win32/GdiHandles.h"
+#include "markup/win32/SelectedBitmap.h"
 
 #include <windows.h>
-
-#include <optional>
 
 namespace fennick {
 
@@ -15,13 +13,11 @@ class LabelCanvas {
 public:
     // Ready to draw on at the client's size, holding a copy of the background in `area`, and
     // clipped to that area until the next start; false when GDI cannot make it.
-    bool Start(HDC target, const RECT& client, HBITMAP background, const RECT& area);
-    HDC Dc() const { return dc_.get(); }
+    bool Start(HDC target, const RECT& client, const SelectedBitmap& background, const RECT& area);
+    HDC Dc() const { return canvas_.Dc(); }
 
 private:
-    MemoryDC dc_;
-    OwnedBitmap bitmap_;
-    std::optional<GdiSelection> selection_; // ends before the bitmap and the DC
+    SelectedBitmap canvas_;
     SIZE size_{};
 };
 

@@ -9,6 +9,7 @@
 #include "markup/win32/DrawManager.h"
 #include "markup/win32/GdiSurface.h"
 #include "markup/win32/LabelCanvas.h"
+#include "markup/win32/SelectedBitmap.h"
 #include "markup/win32/Win32PlatformActions.h"
 
 #include <windows.h>
@@ -115,7 +116,7 @@ private:
     DrawManager drawManager_;
     SurfaceCache surfaceCache_;
     LabelCanvas canvas_;
-    OwnedBitmap backgroundBitmap_;
+    SelectedBitmap background_;
     OwnedRegion windowRegion_; // in client coordinates; the window holds its own copy
     bool roundRegion_ = false;
     int cornerWidth_ = 0;

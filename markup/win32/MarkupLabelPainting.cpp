@@ -46,7 +46,7 @@ void MarkupLabel::OnPaint()
         if (NeedsBackground(client)) {
             BuildBackground(paint.Dc(), client);
         }
-        const bool canvas = canvas_.Start(paint.Dc(), client, backgroundBitmap_.get(), client);
+        const bool canvas = canvas_.Start(paint.Dc(), client, background_, client);
         {
             // The canvas measures as the screen does; laying out and drawing on one surface
             // finds each font once a paint.
@@ -92,11 +92,11 @@ RECT MarkupLabel::ClientRect() const
 
 bool MarkupLabel::NeedsBackground(const RECT& client) const
 {
-    if (!backgroundBitmap_) {
+    if (!background_) {
         return true;
     }
     // A kept copy of the screen that the label has outgrown is completed from the screen.
-    const SIZE size = DrawManager::GetBitmapSize(backgroundBitmap_.get());
+    const SIZE size = DrawManager::GetBitmapSize(background_.Bitmap());
     return size.cx < client.right || size.cy < client.bottom;
 }
 
@@ -111,29 +111,27 @@ void MarkupLabel::BuildBackground(HDC dc, const RECT& client)
         const GdiSelection selection(memory.get(), bitmap.get());
         if (backMode_ == BackMode::ScreenCopy) {
             BitBlt(memory.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-            if (backgroundBitmap_) {
+            if (background_) {
                 // What lay beneath before the label first painted over it.
-                const MemoryDC old = MakeMemoryDC(dc);
-                const SIZE size = DrawManager::GetBitmapSize(backgroundBitmap_.get());
-                const GdiSelection oldSelection(old.get(), backgroundBitmap_.get());
-                BitBlt(memory.get(), 0, 0, size.cx, size.cy, old.get(), 0, 0, SRCCOPY);
+                const SIZE size = DrawManager::GetBitmapSize(background_.Bitmap());
+                BitBlt(memory.get(), 0, 0, size.cx, size.cy, background_.Dc(), 0, 0, SRCCOPY);
             }
         } else {
             drawManager_.FillBackground(memory.get(), backEffect_, client, backStartColor_, backMidColor_,
                                         backEndColor_, backEffectParam_, kBackgroundBlendPercent);
         }
     }
-    backgroundBitmap_ = std::move(bitmap);
+    background_.Reset(dc, std::move(bitmap));
 }
 
 void MarkupLabel::DropBackground()
 {
-    backgroundBitmap_.reset();
+    background_.Clear();
 }
 
 void MarkupLabel::Compose(HDC target, const RECT* area)
 {
-    if (!backgroundBitmap_ || Handle() == nullptr) {
+    if (!background_ || Handle() == nullptr) {
         return; // nothing laid out yet: the first paint composes
     }
     std::optional<WindowDC> own;
@@ -148,7 +146,7 @@ void MarkupLabel::Compose(HDC target, const RECT* area)
     if (area != nullptr && !IntersectRect(&drawn, &client, area)) {
         return;
     }
-    if (!canvas_.Start(target, client, backgroundBitmap_.get(), drawn)) {
+    if (!canvas_.Start(target, client, background_, drawn)) {
         return;
     }
     {
