@@ -1,8 +1,9 @@
-// Throughput of the UTF-8 check and of the conversion, in memory and of a whole file, on
-// generated 64 MiB texts: with the instruction set chosen at start-up, and in memory with each
-// instruction set this processor has.
+// Throughput of the UTF-8 check and of the conversion, in memory (the conversion also a piece at
+// a time, as a file's goes) and of a whole file, on generated 64 MiB texts: with the instruction
+// set chosen at start-up, and in memory with each instruction set this processor has.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -12,6 +13,7 @@
 #include "bench/convert/Corpus.h"
 #include "convert/portable/FileConverter.h"
 #include "convert/portable/InstructionSet.h"
+#include "convert/portable/Utf8Transcoder.h"
 
 namespace fennick::bench {
 namespace {
@@ -46,12 +48,30 @@ void AnsiToUtf8(benchmark::State& state, CorpusKind kind)
 {
     const auto& corpus = Corpus(kind);
     const FileConverter converter;
-    // Once beforehand, so that the output's memory is in place: the first use of fresh memory
-    // costs more than the conversion itself.
-    Utf8Bytes utf8;
+    // One output for every run, as a caller that converts text after text keeps it (this function
+    // runs afresh for each repetition), converted into once beforehand so that its memory is in
+    // place: the first use of fresh memory costs more than the conversion itself.
+    static Utf8Bytes utf8;
     converter.AnsiToUtf8(corpus, utf8);
     for (auto _ : state) {
         benchmark::DoNotOptimize(converter.AnsiToUtf8(corpus, utf8));
+    }
+    Measure(state, corpus.size());
+}
+
+// The conversion as a file's goes, a piece at a time into the same output, which stays in the
+// caches for the write that takes it (the pieces are as long as the file converter reads).
+void PiecewiseToUtf8(benchmark::State& state, CorpusKind kind)
+{
+    constexpr std::size_t kPieceLength = std::size_t{256} * 1024;
+    const auto& corpus = Corpus(kind);
+    for (auto _ : state) {
+        Utf8Transcoder transcoder(AnsiCodePage());
+        for (std::size_t at = 0; at < corpus.size(); at += kPieceLength) {
+            const std::size_t length = std::min(kPieceLength, corpus.size() - at);
+            benchmark::DoNotOptimize(transcoder.Convert(std::span(corpus).subspan(at, length)).data());
+        }
+        benchmark::DoNotOptimize(transcoder.Finish().data());
     }
     Measure(state, corpus.size());
 }
@@ -111,6 +131,8 @@ BENCHMARK_CAPTURE(IsUtf8Text, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillis
 BENCHMARK_CAPTURE(IsUtf8Text, korean_utf8, CorpusKind::KoreanUtf8)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(AnsiToUtf8, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(AnsiToUtf8, korean_cp949, CorpusKind::KoreanCp949)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PiecewiseToUtf8, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PiecewiseToUtf8, korean_cp949, CorpusKind::KoreanCp949)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ConvertToUtf8, ascii, CorpusKind::Ascii)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ConvertToUtf8, korean_cp949, CorpusKind::KoreanCp949)->Unit(benchmark::kMillisecond);
 

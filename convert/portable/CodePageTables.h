@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -66,5 +67,11 @@ Progress ConvertPlain(const CodePageTables& tables, Progress from, const unsigne
 // Only for tables whose lead bytes are 0x81-0xFE.
 Progress ConvertSse2(const CodePageTables& tables, Progress from, const unsigned char* end);
 Progress ConvertAvx2(const CodePageTables& tables, Progress from, const unsigned char* end);
+
+// The vector forms store the ASCII of texts from this length on past the caches: together with
+// their UTF-8 form such texts outgrow the caches of most machines, and storing it the usual way
+// reads every line of it from memory first and crowds the text out of the caches. Shorter texts, such
+// as the pieces of a file, stay in the caches for whatever reads them next.
+inline constexpr std::ptrdiff_t kStreamingLength = std::ptrdiff_t{32} << 20;
 
 } // namespace fennick

@@ -33,55 +33,124 @@ Pairing PairUp(std::uint64_t leads)
     return {(evenRuns & ~even) | (oddRuns & even), carry};
 }
 
-// Converts 64 bytes at a time while more than 64 are left, with the vector operations Ops. A
-// window of ASCII is copied whole. In any other, the characters are found all at once from the
-// window's lead bytes, then converted one by one without a branch on their kind: text that
+// 64 bytes of text in the vectors of Ops.
+template <class Ops>
+struct Window {
+    using Vector = typename Ops::Vector;
+    static constexpr int kWidth = sizeof(Vector);
+    static constexpr int kBlockCount = 64 / kWidth;
+
+    explicit Window(const unsigned char* at)
+    {
+        for (int block = 0; block < kBlockCount; ++block) {
+            blocks[block] = Ops::Load(at + kWidth * block);
+        }
+    }
+
+    bool IsAscii() const
+    {
+        Vector any = Ops::Zero();
+        for (const Vector block : blocks) {
+            any = Ops::Or(any, block);
+        }
+        return !Ops::AnyHigh(any);
+    }
+
+    // A bit for each of the bytes 0x81-0xFE, -127 to -2 as signed values.
+    std::uint64_t Leads() const
+    {
+        std::uint64_t leads = 0;
+        for (int block = 0; block < kBlockCount; ++block) {
+            const Vector lead = Ops::And(Ops::GreaterSigned(blocks[block], Ops::Splat(0x80)),
+                                         Ops::GreaterSigned(Ops::Splat(0xFF), blocks[block]));
+            leads |= std::uint64_t{Ops::HighBits(lead)} << (kWidth * block);
+        }
+        return leads;
+    }
+
+    void Store(unsigned char* out) const
+    {
+        for (int block = 0; block < kBlockCount; ++block) {
+            Ops::Store(out + kWidth * block, blocks[block]);
+        }
+    }
+
+    // Past the caches, to `out` at the start of a cache line, which the window fills whole.
+    void Stream(unsigned char* out) const
+    {
+        for (int block = 0; block < kBlockCount; ++block) {
+            Ops::Stream(out + kWidth * block, blocks[block]);
+        }
+    }
+
+    Vector blocks[kBlockCount];
+};
+
+// Copies ASCII a window at a time from `from` on, while more than 64 bytes are left, up to the
+// first window that holds another byte. `from.out` begins a cache line: each window fills one,
+// never two halves.
+template <class Ops, bool streaming>
+Progress CopyAsciiWindows(Progress from, const unsigned char* end)
+{
+    auto [in, out] = from;
+    for (; end - in > 64; in += 64, out += 64) {
+        const Window<Ops> window(in);
+        if (!window.IsAscii()) {
+            break;
+        }
+        if constexpr (streaming) {
+            window.Stream(out);
+        } else {
+            window.Store(out);
+        }
+    }
+    return {in, out};
+}
+
+// Converts 64 bytes at a time while more than 64 are left, with the vector operations Ops. ASCII
+// is copied a window at a time. In any other window, the characters are found all at once from
+// the window's lead bytes, then converted one by one without a branch on their kind: text that
 // mixes ASCII and other characters defeats branch prediction. Only for tables whose lead bytes
 // are 0x81-0xFE.
 template <class Ops>
 Progress ConvertWindows(const CodePageTables& tables, Progress from, const unsigned char* end)
 {
-    using Vector = typename Ops::Vector;
-    constexpr int width = sizeof(Vector);
-    constexpr int blockCount = 64 / width;
+    const bool streaming = end - from.in >= kStreamingLength;
     auto [in, out] = from;
     while (end - in > 64) {
-        Vector blocks[blockCount];
-        Vector any = Ops::Zero();
-        for (int block = 0; block < blockCount; ++block) {
-            blocks[block] = Ops::Load(in + width * block);
-            any = Ops::Or(any, blocks[block]);
-        }
-        if (!Ops::AnyHigh(any)) {
-            for (int block = 0; block < blockCount; ++block) {
-                Ops::Store(out + width * block, blocks[block]);
-            }
-            in += 64;
-            out += 64;
+        const Window<Ops> window(in);
+        if (window.IsAscii()) {
+            // Stored where it falls; the ASCII after it goes from the next cache line of the
+            // output on, which may store the window's last bytes again.
+            window.Store(out);
+            const auto toLine = static_cast<std::ptrdiff_t>(64 - reinterpret_cast<std::uintptr_t>(out) % 64);
+            const Progress lined{in + toLine, out + toLine};
+            const Progress copied =
+                streaming ? CopyAsciiWindows<Ops, true>(lined, end) : CopyAsciiWindows<Ops, false>(lined, end);
+            in = copied.in;
+            out = copied.out;
             continue;
         }
-        // The bytes 0x81-0xFE, -127 to -2 as signed values.
-        std::uint64_t leads = 0;
-        for (int block = 0; block < blockCount; ++block) {
-            const Vector lead = Ops::And(Ops::GreaterSigned(blocks[block], Ops::Splat(0x80)),
-                                         Ops::GreaterSigned(Ops::Splat(0xFF), blocks[block]));
-            leads |= std::uint64_t{Ops::HighBits(lead)} << (width * block);
-        }
-        const Pairing pairing = PairUp(leads);
-        const unsigned char* const window = in;
-        in = window + 64 + pairing.carry;
+        const Pairing pairing = PairUp(window.Leads());
+        const unsigned char* const start = in;
+        in = start + 64 + pairing.carry;
         std::uint64_t starts = ~pairing.seconds;
         do {
             const int at = std::countr_zero(starts);
             starts &= starts - 1;
-            const CodePageTables::Entry entry = tables.At(window + at);
+            const CodePageTables::Entry entry = tables.At(start + at);
             out = Put(out, entry);
             // The byte after a lead byte that converts alone begins a character: pair up anew.
             if ((entry & CodePageTables::kAlone) != 0) {
-                in = window + at + 1;
+                in = start + at + 1;
                 break;
             }
         } while (starts != 0);
+    }
+    if (streaming) {
+        // Streamed stores are ordered with no others: all of them are in memory before what
+        // follows, so that whoever is told the text is converted sees all of it.
+        Ops::Fence();
     }
     return {in, out};
 }

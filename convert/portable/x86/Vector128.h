@@ -18,6 +18,12 @@ struct Vector128 {
     {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes), vector);
     }
+    // Past the caches, to `bytes` aligned to the vector's size; visible to other threads after Fence.
+    static void Stream(unsigned char* bytes, Vector vector)
+    {
+        _mm_stream_si128(reinterpret_cast<__m128i*>(bytes), vector);
+    }
+    static void Fence() { _mm_sfence(); }
     static Vector Zero() { return _mm_setzero_si128(); }
     static Vector Splat(int byte) { return _mm_set1_epi8(static_cast<char>(byte)); }
     static Vector Or(Vector a, Vector b) { return _mm_or_si128(a, b); }

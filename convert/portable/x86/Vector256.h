@@ -19,6 +19,12 @@ struct Vector256 {
     {
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(bytes), vector);
     }
+    // Past the caches, to `bytes` aligned to the vector's size; visible to other threads after Fence.
+    static void Stream(unsigned char* bytes, Vector vector)
+    {
+        _mm256_stream_si256(reinterpret_cast<__m256i*>(bytes), vector);
+    }
+    static void Fence() { _mm_sfence(); }
     static Vector Zero() { return _mm256_setzero_si256(); }
     static Vector Splat(int byte) { return _mm256_set1_epi8(static_cast<char>(byte)); }
     static Vector Or(Vector a, Vector b) { return _mm256_or_si256(a, b); }

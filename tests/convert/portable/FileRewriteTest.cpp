@@ -118,8 +118,8 @@ TEST(FileConverter, FailsQuietlyOnFilesItCannotOpenOrBackUp)
 {
     TestDirectory directory;
     CapturedReports reports;
-    std::filesystem::create_directory(FileSystemPath(directory.Path(L"folder")));
-    std::filesystem::create_directory(FileSystemPath(directory.Path(L"a.txt.bak")));
+    directory.MakeFolders(L"folder");
+    directory.MakeFolders(L"a.txt.bak");
     directory.Write(L"a.txt", {0xB0, 0xA1});
     const FileConverter converter;
 
@@ -136,12 +136,8 @@ TEST(FileConverter, FailsQuietlyOnFilesItCannotOpenOrBackUp)
 TEST(ConvertToUtf8, HandlesKoreanPathsBeyondTheClassicLimit)
 {
     TestDirectory directory;
-    std::wstring name;
-    for (const wchar_t letter : {L'k', L'l', L'm', L'n'}) { // over 280 characters in all
-        name += std::wstring(70, letter) + L"/";
-        std::filesystem::create_directory(FileSystemPath(directory.Path(name)));
-    }
-    name += L"긴 경로.txt";
+    const std::wstring folder(70, L'k');
+    const std::wstring name = folder + L"/" + folder + L"/" + folder + L"/" + folder + L"/긴 경로.txt";
     directory.Write(name, {0xB0, 0xA1});
 
     EXPECT_TRUE(FileConverter().ConvertToUtf8(directory.Path(name)));

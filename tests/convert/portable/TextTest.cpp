@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
+#include "convert/portable/CodePageTables.h"
 #include "convert/portable/FileConverter.h"
 #include "convert/portable/Utf8Validator.h"
 #include "tests/convert/support/EveryInstructionSet.h"
@@ -187,29 +189,49 @@ TEST_P(AnsiToUtf8, TurnsWhatTheCodePageCannotMapIntoItsDefaultCharacter)
     }
 }
 
-// The vector form finds characters 64 bytes at a time; whatever the bytes, it converts as the
-// plain form, from every start within a window.
+// Runs of one kind of byte each, of lengths up to three windows: ASCII, lead bytes, the bytes
+// of Hangul syllables, anything.
+Bytes MixedText(std::mt19937& random, std::size_t length)
+{
+    const unsigned char kinds[][2] = {{0x20, 0x7F}, {0x81, 0xFE}, {0xA1, 0xFE}, {0x00, 0xFF}};
+    Bytes text(length);
+    for (auto byte = text.begin(); byte != text.end();) {
+        const auto& kind = kinds[random() % 4];
+        const auto run = std::min<std::ptrdiff_t>(1 + random() % (random() % 2 == 0 ? 8 : 200), text.end() - byte);
+        byte = std::generate_n(
+            byte, run, [&] { return static_cast<unsigned char>(kind[0] + random() % (kind[1] - kind[0] + 1)); });
+    }
+    return text;
+}
+
+// The vector forms find characters 64 bytes at a time and copy ASCII a cache line at a time,
+// past the caches in long texts; whatever the bytes, they convert as the plain form, from every
+// start within a window (a long text meets every alignment of its output along the way).
 TEST_P(AnsiToUtf8, ConvertsAsThePlainFormWhateverTheBytes)
 {
     if (GetParam() == InstructionSet::Plain) {
         GTEST_SKIP() << "the plain form is the reference";
     }
-    const unsigned char kinds[][2] = {{0x20, 0x7F}, {0x81, 0xFE}, {0xA1, 0xFE}, {0x00, 0xFF}};
+    const struct {
+        std::size_t length;
+        int texts;
+        std::size_t startStep;
+    } sizes[] = {{600, 300, 1}, {kStreamingLength + 600, 1, 64}};
     std::mt19937 random(949);
-    for (int round = 0; round < 300; ++round) {
-        Bytes text(300);
-        for (auto& byte : text) {
-            const auto& kind = kinds[random() % 4];
-            byte = static_cast<unsigned char>(kind[0] + random() % (kind[1] - kind[0] + 1));
-        }
-        for (std::size_t start = 0; start < 64; ++start) {
-            const std::span<const unsigned char> seen = std::span(text).subspan(start);
-            Utf8Bytes converted[2];
-            for (const InstructionSet set : {InstructionSet::Plain, GetParam()}) {
-                UseInstructionSet(set);
-                FileConverter().AnsiToUtf8(seen, converted[set == InstructionSet::Plain]);
+    for (const auto& size : sizes) {
+        for (int round = 0; round < size.texts; ++round) {
+            const Bytes text = MixedText(random, size.length);
+            for (std::size_t start = 0; start < 64; start += size.startStep) {
+                const std::span<const unsigned char> seen = std::span(text).subspan(start);
+                Utf8Bytes converted[2];
+                for (const InstructionSet set : {InstructionSet::Plain, GetParam()}) {
+                    UseInstructionSet(set);
+                    FileConverter().AnsiToUtf8(seen, converted[set == InstructionSet::Plain]);
+                }
+                ASSERT_TRUE(converted[0] == converted[1])
+                    << "length " << seen.size() << ", first difference at "
+                    << std::ranges::mismatch(converted[0], converted[1]).in1 - converted[0].begin();
             }
-            ASSERT_EQ(converted[0], converted[1]) << ::testing::PrintToString(Bytes(seen.begin(), seen.end()));
         }
     }
 }

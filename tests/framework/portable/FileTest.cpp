@@ -13,7 +13,7 @@ namespace {
 TEST(File, OpensOnlyExistingRegularFilesAndNeverAShortenedPath)
 {
     TestDirectory directory;
-    std::filesystem::create_directory(FileSystemPath(directory.Path(L"folder")));
+    directory.MakeFolders(L"folder");
     directory.Write(L"a.txt", {'a'});
     const std::wstring shortened = directory.Path(std::wstring(L"a.txt\0.bak", 10));
 

@@ -87,24 +87,42 @@ TestDirectory::~TestDirectory()
 
 std::wstring TestDirectory::Path(std::wstring_view name) const
 {
-    return WideName(root_) + static_cast<wchar_t>(fs::path::preferred_separator) + std::wstring(name);
+    constexpr auto separator = static_cast<wchar_t>(fs::path::preferred_separator);
+    std::wstring path = WideName(root_) + separator + std::wstring(name);
+    std::replace(path.begin(), path.end(), L'/', separator);
+    return path;
 }
 
-void TestDirectory::Write(std::wstring_view name, const Bytes& bytes) const
+std::wstring TestDirectory::Write(std::wstring_view name, const Bytes& bytes) const
 {
-    std::ofstream file(FileSystemPath(Path(name)), std::ios::binary | std::ios::trunc);
+    const std::wstring path = Path(name);
+    fs::create_directories(FileSystemPath(path).parent_path());
+    std::ofstream file(FileSystemPath(path), std::ios::binary | std::ios::trunc);
     if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())).flush()) {
         throw std::runtime_error("test file could not be written");
     }
+    return path;
 }
 
-Bytes TestDirectory::Read(std::wstring_view name) const
+std::wstring TestDirectory::MakeFolders(std::wstring_view name) const
 {
-    std::ifstream file(FileSystemPath(Path(name)), std::ios::binary);
+    const std::wstring path = Path(name);
+    fs::create_directories(FileSystemPath(path));
+    return path;
+}
+
+Bytes ReadBytes(const std::wstring& path)
+{
+    std::ifstream file(FileSystemPath(path), std::ios::binary);
     if (!file) {
         throw std::runtime_error("test file could not be read");
     }
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+Bytes TestDirectory::Read(std::wstring_view name) const
+{
+    return ReadBytes(Path(name));
 }
 
 void TestDirectory::MakeReadOnly(std::wstring_view name) const

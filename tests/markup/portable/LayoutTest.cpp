@@ -1,8 +1,6 @@
 #include "markup/portable/ImageStyle.h"
 #include "markup/portable/LayoutMath.h"
-#include "markup/portable/MarkupDrawer.h"
-#include "tests/markup/support/FakePlatformActions.h"
-#include "tests/markup/support/FakeSurface.h"
+#include "tests/markup/support/DrawerTest.h"
 
 #include <gtest/gtest.h>
 
@@ -16,33 +14,9 @@ using test::DrawCall;
 using test::DrawKind;
 
 // The body font is 16 pixels: characters 8 wide, lines 16 high with an ascent of 12.
-class LayoutTest : public testing::Test {
+class LayoutTest : public test::DrawerTest {
 protected:
-    LayoutTest() { drawer.Language().Styles().SetStyleClass(L"body", L"font-size: 16px"); }
-
-    PixelSize Measure(std::wstring_view text, int wrapWidth = 0)
-    {
-        drawer.SetWrapWidth(wrapWidth);
-        return drawer.Measure(surface, text);
-    }
-    std::vector<DrawCall> Draw(const PixelRect& rect, DrawKind kind = DrawKind::Text)
-    {
-        surface.calls.clear();
-        drawer.Draw(surface, rect);
-        return surface.CallsOf(kind);
-    }
-    std::vector<std::wstring> DrawnTexts(const PixelRect& rect)
-    {
-        std::vector<std::wstring> texts;
-        for (const DrawCall& call : Draw(rect)) {
-            texts.push_back(call.text);
-        }
-        return texts;
-    }
-
-    test::FakePlatformActions actions;
-    test::FakeSurface surface;
-    MarkupDrawer drawer{actions};
+    LayoutTest() : DrawerTest(16) {}
 };
 
 TEST_F(LayoutTest, MeasuredSizes)

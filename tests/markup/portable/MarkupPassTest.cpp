@@ -74,16 +74,6 @@ TEST_F(MarkupPassTest, FontTagAttributesAndStyleLetters)
     EXPECT_TRUE(!runs[2].underline && !runs[2].lineThrough && runs[2].overline);
 }
 
-TEST_F(MarkupPassTest, ADisabledLanguageDrawsEveryColourInTheDisabledColour)
-{
-    language.Colors().SetEnabled(false);
-    Run(L"a<font color=#ff0000 bkgnd=red>b<a href=x>c");
-    for (const MarkupStyle& run : runs) {
-        EXPECT_EQ(run.textColor, language.Colors().DisabledColor());
-        EXPECT_EQ(run.backMode, BackMode::Transparent);
-    }
-}
-
 TEST_F(MarkupPassTest, ClassNamesIgnoreCaseAndTheFirstClassCounts)
 {
     language.Styles().SetStyleClass(L".Warn", L"color: red");

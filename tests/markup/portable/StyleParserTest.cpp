@@ -57,8 +57,6 @@ TEST_F(ParserTest, ColoursAndTheirFallbacks)
     }
     EXPECT_EQ(parser.ParseBackgroundEffect(L"bogus", 3), EffectSolid);
     EXPECT_EQ(parser.ParseBackgroundEffect(L"", 3), 3);
-    colors.SetEnabled(false);
-    EXPECT_EQ(parser.ParseShownColor(L"#ff0000", 0), colors.DisabledColor());
 }
 
 TEST_F(ParserTest, DeclarationsScanNamesValuesAndQuotes)

@@ -1,6 +1,4 @@
-#include "markup/portable/MarkupDrawer.h"
-#include "tests/markup/support/FakePlatformActions.h"
-#include "tests/markup/support/FakeSurface.h"
+#include "tests/markup/support/DrawerTest.h"
 
 #include <gtest/gtest.h>
 
@@ -13,26 +11,11 @@ using test::DrawCall;
 using test::DrawKind;
 
 // The body font is 10 pixels: characters 5 wide, lines 10 high. Cells have no padding.
-class TableLayoutTest : public testing::Test {
+class TableLayoutTest : public test::DrawerTest {
 protected:
-    TableLayoutTest()
-    {
-        drawer.Language().Styles().SetStyleClass(L"body", L"font-size: 10px");
-        drawer.Language().Styles().SetStyleClass(L"table", L"margin: 0");
-    }
+    TableLayoutTest() : DrawerTest(10) { drawer.Language().Styles().SetStyleClass(L"table", L"margin: 0"); }
 
-    PixelSize Measure(std::wstring_view text) { return drawer.Measure(surface, text); }
-    std::vector<DrawCall> Draw(const PixelRect& rect, DrawKind kind = DrawKind::Text)
-    {
-        surface.calls.clear();
-        drawer.Draw(surface, rect);
-        return surface.CallsOf(kind);
-    }
-    const TableLayout& Table(std::size_t index = 0) const { return drawer.Tables().at(index); }
-
-    test::FakePlatformActions actions;
-    test::FakeSurface surface;
-    MarkupDrawer drawer{actions};
+    const TableLayout& Table() const { return drawer.Tables().at(0); }
 };
 
 TEST_F(TableLayoutTest, ColumnsAndRowsAreSettledNarrowSpansFirst)
@@ -94,13 +77,6 @@ TEST_F(TableLayoutTest, BordersBackgroundsAndCellRectangles)
     EXPECT_EQ(borders[2].rect, (PixelRect{25, 9, 33, 41})); // the second column took the one pixel left
     EXPECT_EQ(surface.CallsOf(DrawKind::Text).at(3).rect, (PixelRect{26, 20, 31, 30})); // at the cell's bottom
 
-    drawer.Language().Colors().SetEnabled(false);
-    Measure(text);
-    EXPECT_TRUE(Draw({0, 0, 42, 51}, DrawKind::Fill).empty());
-    for (const DrawCall& border : surface.CallsOf(DrawKind::Border)) {
-        EXPECT_EQ(border.color, drawer.Language().Colors().DisabledColor());
-    }
-    drawer.Language().Colors().SetEnabled(true);
     drawer.Language().Styles().SetStyleClass(L"table", L"margin: 0");
     Measure(L"<table bgcolor=red><tr><td>z</td></tr></table>");
     const DrawCall tableFill = Draw({0, 0, 100, 100}, DrawKind::Fill).at(0);
@@ -118,10 +94,7 @@ TEST_F(TableLayoutTest, TagsAreMatchedByPrefixAndADoubledBracketMakesText)
     };
     for (const auto& [text, tables, texts] : cases) {
         Measure(text);
-        std::vector<std::wstring> drawn;
-        for (const DrawCall& call : Draw({0, 0, 200, 100})) {
-            drawn.push_back(call.text);
-        }
+        const std::vector<std::wstring> drawn = DrawnTexts({0, 0, 200, 100});
         EXPECT_EQ(std::pair(drawer.Tables().size(), drawn), std::pair(tables, texts))
             << testing::PrintToString(std::wstring(text));
     }

@@ -104,24 +104,6 @@ TEST(Textures, MetalIsReproducibleFromItsSeedAndEveryEffectSurvivesDegenerateSiz
     }
 }
 
-// Rows from the top; with no noise each pixel is exactly the ramp of its row or column.
-TEST(Textures, ShadesRampFromTheirStartWithoutNoise)
-{
-    constexpr int kWidth = 5, kHeight = 4;
-    const PaletteBitmap horizontal = Render(kWidth, kHeight, EffectHShade, 0);
-    const PaletteBitmap vertical = Render(kWidth, kHeight, EffectVShade, 0);
-    const PaletteBitmap diagonal = Render(kWidth, kHeight, EffectDiagShade, 0);
-    for (int y = 0; y < kHeight; ++y) {
-        const int fromBottom = kHeight - 1 - y;
-        for (int x = 0; x < kWidth; ++x) {
-            EXPECT_EQ(horizontal.PixelAt(x, y), fromBottom * 255 / kHeight) << x << "," << y;
-            EXPECT_EQ(vertical.PixelAt(x, y), 255 * (kWidth - x) / kWidth) << x << "," << y;
-            EXPECT_EQ(diagonal.PixelAt(x, y), fromBottom * 127 / kHeight + 127 * (kWidth - x) / kWidth)
-                << x << "," << y;
-        }
-    }
-}
-
 // A streak runs from its start down to the left; its reflection through (width / 2, start row)
 // runs up to the right, as far as the area lets each run.
 TEST(Textures, MetalStreaksAndTheirReflectionsRunToTheAreasEdges)

@@ -40,16 +40,15 @@ Canvas::Canvas(int width, int height, COLORREF background)
     Clear(background);
 }
 
-bool Canvas::Unchanged(COLORREF background, const RECT& area) const
+int Canvas::Count(COLORREF color, const RECT& area) const
 {
+    int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
-            if (At(x, y) != background) {
-                return false;
-            }
+            count += At(x, y) == color;
         }
     }
-    return true;
+    return count;
 }
 
 bool Canvas::WriteBitmapFile(const std::wstring& path) const

@@ -24,8 +24,14 @@ public:
     COLORREF At(int x, int y) const { return ColorFromPixel(Bits()[y * width_ + x]); }
     void Set(int x, int y, COLORREF color) { Bits()[y * width_ + x] = PixelFromColor(color); }
     void Clear(COLORREF color) { std::fill(Bits(), Bits() + width_ * height_, PixelFromColor(color)); }
-    bool Unchanged(COLORREF background) const { return Unchanged(background, {0, 0, width_, height_}); }
-    bool Unchanged(COLORREF background, const RECT& area) const;
+    // How many pixels of `color` lie in `area` (by default the whole canvas).
+    int Count(COLORREF color, const RECT& area) const;
+    int Count(COLORREF color) const { return Count(color, {0, 0, width_, height_}); }
+    bool Unchanged(COLORREF background, const RECT& area) const
+    {
+        return Count(background, area) == (area.right - area.left) * (area.bottom - area.top);
+    }
+    bool Unchanged(COLORREF background) const { return Count(background) == width_ * height_; }
     // Writes a 32-bit BMP file; false when it cannot be written.
     bool WriteBitmapFile(const std::wstring& path) const;
 

@@ -96,18 +96,5 @@ TEST_F(GdiLayoutTest, ALibraryNamedByTheMarkupIsReadForItsImageWithoutRunningIts
     EXPECT_EQ(GetModuleHandleW(L"markup_resource_library.dll"), nullptr) << "freed after loading";
 }
 
-TEST_F(GdiLayoutTest, DeeplyNestedTablesAndHugeFontsLayOutOnTheProgramsStack)
-{
-    std::wstring deep;
-    for (int level = 0; level < 5000; ++level) {
-        deep += L"<table border=1><tr><td>x";
-    }
-    for (const std::wstring& text : {deep, std::wstring(L"<font size=100000px>x</font>y")}) {
-        const PixelSize size = Measure(text);
-        EXPECT_GT(size.height, 1);
-        Draw({0, 0, 300, 200});
-    }
-}
-
 } // namespace
 } // namespace fennick

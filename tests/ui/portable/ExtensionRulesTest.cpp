@@ -6,23 +6,9 @@
 
 #include "ui/portable/CollectionSummary.h"
 #include "ui/portable/ExclusionPatterns.h"
-#include "ui/portable/ExtensionKey.h"
 
 namespace fennick {
 namespace {
-
-TEST(ExtensionRulesTest, KeyIsTheLastNamesTextFromItsLastDot)
-{
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {{L"C:\\d\\a.tar.gz", L".gz"},
-                                                               {L"C:\\x.y\\README", L"없음"},
-                                                               {L"/x.y/README", L"없음"},
-                                                               {L"C:\\d\\b.TXT", L".TXT"},
-                                                               {L"C:\\d\\.gitignore", L".gitignore"},
-                                                               {L"C:\\d\\end.", L"."},
-                                                               {L"", L"없음"}};
-    for (const auto& [path, key] : cases)
-        EXPECT_EQ(ExtensionKey(FileExtension(path)), key) << ::testing::PrintToString(std::wstring(path));
-}
 
 TEST(ExtensionRulesTest, ExclusionPatternsMatchWholeNames)
 {
@@ -56,18 +42,20 @@ TEST(ExtensionRulesTest, ExclusionPatternsMatchWholeNames)
     }
 }
 
+// A file's key is the text of its name from the last dot: a dot in a folder's name is not one.
 TEST(ExtensionRulesTest, SummaryShowsAndCountsTheFilesNotExcludedInUtf16KeyOrder)
 {
     // U+1F600 is a surrogate pair in UTF-16 and so sorts before U+FF21, unlike in code-point order.
-    const CollectedPaths paths{L"C:\\w\\i.html", L"C:\\w\\p.php",    L"C:\\w\\U.HTML",       L"C:\\w\\o.htm",
-                               L"C:\\w\\m.h",    L"C:\\x.y\\README", L"C:\\w\\a.tar.gz",     L"C:\\w\\c.txt",
-                               L"C:\\w\\b.TXT",  L"C:\\w\\c.txt",    L"C:\\w\\e.\U0001F600", L"C:\\w\\f.\uFF21"};
+    const CollectedPaths paths{L"C:\\w\\i.html",       L"C:\\w\\p.php",    L"C:\\w\\U.HTML",     L"C:\\w\\o.htm",
+                               L"C:\\w\\m.h",          L"C:\\x.y\\README", L"C:\\w\\a.tar.gz",   L"C:\\w\\c.txt",
+                               L"C:\\w\\b.TXT",        L"C:\\w\\c.txt",    L"C:\\w\\.gitignore", L"C:\\w\\end.",
+                               L"C:\\w\\e.\U0001F600", L"C:\\w\\f.\uFF21"};
     const CollectionSummary summary = SummarizeCollection(paths, L"*.html;*php;");
 
     EXPECT_EQ(summary.shownPaths, (std::vector<std::wstring_view>(paths.begin() + 3, paths.end())));
-    const std::vector<std::pair<const std::wstring, int>> expected{{L".TXT", 1},    {L".gz", 1},  {L".h", 1},
-                                                                   {L".htm", 1},    {L".txt", 2}, {L".\U0001F600", 1},
-                                                                   {L".\uFF21", 1}, {L"없음", 1}};
+    const std::vector<std::pair<const std::wstring, int>> expected{
+        {L".", 1},    {L".TXT", 1}, {L".gitignore", 1},  {L".gz", 1},     {L".h", 1},
+        {L".htm", 1}, {L".txt", 2}, {L".\U0001F600", 1}, {L".\uFF21", 1}, {L"없음", 1}};
     EXPECT_EQ(std::vector(summary.extensions.begin(), summary.extensions.end()), expected);
 }
 

@@ -8,67 +8,28 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "framework/win32/Application.h"
 #include "resources/resource.h"
 #include "tests/support/win32/ModalDriver.h"
 #include "tests/support/win32/Pointer.h"
-#include "tests/ui/win32/TestApplication.h"
 #include "ui/win32/MainDialog.h"
 
 namespace fennick::testing {
 
-namespace fs = std::filesystem;
+namespace {
 
-ScratchFolder::ScratchFolder()
-{
-    wchar_t temporary[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temporary);
-    root_ = fs::path(temporary) /
-            (L"fennick-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64()));
-    fs::create_directories(root_);
-}
+// Stands for the program's application object, so that the dialogs and boxes the window opens
+// without a parent belong to it.
+class TestApplication : public Application {
+public:
+    explicit TestApplication(Window& mainWindow) { SetMainWindow(&mainWindow); }
 
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code ignored;
-    // Read-only files would stay behind.
-    for (fs::recursive_directory_iterator entry(root_, ignored), end; entry != end; entry.increment(ignored))
-        SetFileAttributesW(entry->path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    fs::remove_all(root_, ignored);
-}
+protected:
+    bool InitInstance() override { return false; }
+};
 
-std::wstring ScratchFolder::PathOf(const std::wstring& relative) const
-{
-    return (root_ / relative).make_preferred().wstring();
-}
-
-std::wstring ScratchFolder::Write(const std::wstring& relative, const std::string& bytes) const
-{
-    const fs::path path = PathOf(relative);
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path.wstring();
-}
-
-std::wstring ScratchFolder::MakeFolder(const std::wstring& relative) const
-{
-    const std::wstring path = PathOf(relative);
-    fs::create_directories(path);
-    return path;
-}
-
-std::string ReadBytes(const std::wstring& path)
-{
-    std::ifstream file(fs::path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+} // namespace
 
 void DropPaths(HWND window, const std::vector<std::wstring>& paths)
 {
@@ -109,6 +70,16 @@ ScriptedBoxes::~ScriptedBoxes()
 {
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " answers left over";
     SetMessageBoxHandler(std::move(previous_));
+}
+
+HWND FileList(HWND window)
+{
+    return GetDlgItem(window, IDC_FILE_LIST);
+}
+
+HWND ExtensionList(HWND window)
+{
+    return GetDlgItem(window, IDC_EXTENSION_LIST);
 }
 
 void Press(HWND window, int button)

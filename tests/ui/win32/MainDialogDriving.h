@@ -5,7 +5,6 @@
 #include <atomic>
 #include <chrono>
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
@@ -15,28 +14,6 @@
 #include "tests/support/win32/ListDriving.h"
 
 namespace fennick::testing {
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    // The full path of a file or folder inside, written with backslashes as the shell does.
-    std::wstring PathOf(const std::wstring& relative) const;
-    // Writes the file (making its folders) and returns its full path.
-    std::wstring Write(const std::wstring& relative, const std::string& bytes) const;
-    std::wstring MakeFolder(const std::wstring& relative) const;
-
-private:
-    std::filesystem::path root_;
-};
-
-// The whole content of a file; empty for a file that cannot be read.
-std::string ReadBytes(const std::wstring& path);
-bool Exists(const std::wstring& path);
 
 // Sends the window a drop of these paths, in this order, made the way the shell makes it.
 void DropPaths(HWND window, const std::vector<std::wstring>& paths);
@@ -56,6 +33,10 @@ private:
     std::vector<MessageBoxRequest> shown_;
     MessageBoxHandler previous_;
 };
+
+// The window's two lists.
+HWND FileList(HWND window);
+HWND ExtensionList(HWND window);
 
 // Clicks one of the window's buttons.
 void Press(HWND window, int button);

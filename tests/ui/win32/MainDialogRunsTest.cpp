@@ -5,16 +5,14 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <filesystem>
-#include <iterator>
 #include <optional>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "framework/portable/ReplacementFile.h"
 #include "resources/resource.h"
+#include "tests/framework/support/TestDirectory.h"
 #include "tests/support/win32/ModalDriver.h"
 #include "tests/ui/win32/MainDialogDriving.h"
 #include "tests/ui/win32/WindowProbe.h"
@@ -22,105 +20,87 @@
 namespace fennick {
 namespace {
 
+using test::Bytes;
+using test::ReadBytes;
+using test::TestDirectory;
 using testing::ChildText;
 using testing::ColumnTexts;
 using testing::DropPaths;
+using testing::ExtensionList;
+using testing::FileList;
 using testing::Press;
 using testing::PressToRun;
-using testing::ReadBytes;
 using testing::RunMainDialog;
-using testing::ScratchFolder;
 using testing::ScriptedBoxes;
 using testing::Ticks;
 using Texts = std::vector<std::wstring>;
-using TickStates = std::vector<bool>;
 
 // "가나" in the ANSI code page 949, and as UTF-8 after the mark.
-const std::string kAnsi = "A\xB0\xA1\xB3\xAA\r\n";
-const std::string kConverted = "\xEF\xBB\xBF"
-                               "A\xEA\xB0\x80\xEB\x82\x98\r\n";
-const std::string kMark = "\xEF\xBB\xBF";
+const Bytes kAnsi{'A', 0xB0, 0xA1, 0xB3, 0xAA, '\r', '\n'};
+const Bytes kConverted{0xEF, 0xBB, 0xBF, 'A', 0xEA, 0xB0, 0x80, 0xEB, 0x82, 0x98, '\r', '\n'};
 
 const std::wstring kConversionSummary =
     L"변환작업을 완료하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 직접 수정해주셔야 합니다.";
 
-HWND FileList(HWND window)
+Bytes Marked(const Bytes& bytes)
 {
-    return GetDlgItem(window, IDC_FILE_LIST);
-}
-
-HWND ExtensionList(HWND window)
-{
-    return GetDlgItem(window, IDC_EXTENSION_LIST);
-}
-
-void TickAllRows(HWND window)
-{
-    for (int row = 0; row < static_cast<int>(Ticks(FileList(window)).size()); ++row)
-        testing::ClickCheckBox(FileList(window), row);
+    Bytes marked{0xEF, 0xBB, 0xBF};
+    marked.insert(marked.end(), bytes.begin(), bytes.end());
+    return marked;
 }
 
 TEST(MainDialogRuns, ConvertingWithBackupsGoesOnPastFilesThatFail)
 {
-    ScratchFolder scratch;
-    const std::wstring first = scratch.Write(L"first.txt", kAnsi);
-    const std::wstring readOnly = scratch.Write(L"locked.txt", kAnsi);
-    const std::wstring vanished = scratch.Write(L"vanished.txt", kAnsi);
-    const std::wstring last = scratch.Write(L"last.txt", kAnsi);
-    const std::wstring unticked = scratch.Write(L"unticked.md", kAnsi);
-    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    TestDirectory scratch;
+    Texts dropped;
+    for (const wchar_t* name : {L"first.txt", L"locked.txt", L"vanished.txt", L"last.txt", L"unticked.md"})
+        dropped.push_back(scratch.Write(name, kAnsi));
+    scratch.MakeReadOnly(L"locked.txt");
     ScriptedBoxes boxes({IDYES, IDOK});
     Texts results;
     std::vector<bool> ticks;
-    std::wstring status;
     RunMainDialog([&](HWND window) {
-        DropPaths(window, {first, readOnly, vanished, last, unticked});
+        DropPaths(window, dropped);
         for (int row = 0; row < 4; ++row)
             testing::ClickCheckBox(FileList(window), row);
-        DeleteFileW(vanished.c_str());
+        DeleteFileW(dropped[2].c_str());
         PressToRun(window, IDC_CONVERT);
         results = ColumnTexts(FileList(window), 1);
         ticks = Ticks(FileList(window));
-        status = ChildText(window, IDC_STATUS_LINE);
     });
 
-    ASSERT_EQ(boxes.Shown().size(), 2u);
-    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
-    EXPECT_EQ(boxes.Shown()[1].text, kConversionSummary);
-    EXPECT_EQ(boxes.Shown()[1].type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
     EXPECT_EQ(results, (Texts{L"성공", L"실패", L"실패", L"성공", L""}));
     EXPECT_EQ(ticks, (std::vector<bool>{true, true, true, true, false}));
-    EXPECT_EQ(status, L"등록된 파일 : 5 개, 선택된 파일 : 4 개");
-    for (const std::wstring& converted : {first, last}) {
-        EXPECT_EQ(ReadBytes(converted), kConverted);
-        EXPECT_EQ(ReadBytes(converted + L".bak"), kAnsi);
+    for (const wchar_t* converted : {L"first.txt", L"last.txt"}) {
+        EXPECT_EQ(scratch.Read(converted), kConverted);
+        EXPECT_EQ(scratch.Read(converted + std::wstring(L".bak")), kAnsi);
     }
-    EXPECT_EQ(ReadBytes(readOnly), kAnsi);
-    EXPECT_FALSE(testing::Exists(readOnly + L".bak"));
-    EXPECT_FALSE(testing::Exists(vanished));
-    EXPECT_EQ(ReadBytes(unticked), kAnsi);
+    EXPECT_EQ(scratch.Read(L"locked.txt"), kAnsi);
+    EXPECT_EQ(scratch.Read(L"unticked.md"), kAnsi);
+    EXPECT_EQ(scratch.Names(),
+              (Texts{L"first.txt", L"first.txt.bak", L"last.txt", L"last.txt.bak", L"locked.txt", L"unticked.md"}));
 }
 
 TEST(MainDialogRuns, ConvertingWhenCancelledOrAgainLeavesFilesAloneUntilTheResultsAreCleared)
 {
-    ScratchFolder scratch;
+    TestDirectory scratch;
     const std::wstring file = scratch.Write(L"a.txt", kAnsi);
     ScriptedBoxes boxes({IDCANCEL, IDNO, IDOK, IDNO, IDOK, IDNO, IDOK});
-    std::string afterCancelling, afterSkippedRun;
+    Bytes afterCancelling, afterSkippedRun;
     Texts resultsAfterCancelling, resultsAfterClearing;
     RunMainDialog([&](HWND window) {
         PressToRun(window, IDC_CONVERT);
         DropPaths(window, {file});
         PressToRun(window, IDC_CONVERT);
         EXPECT_TRUE(boxes.Shown().empty()) << "nothing ticked, nothing asked";
-        TickAllRows(window);
+        testing::ClickCheckBox(ExtensionList(window), 0);
         PressToRun(window, IDC_CONVERT);
-        afterCancelling = ReadBytes(file);
+        afterCancelling = scratch.Read(L"a.txt");
         resultsAfterCancelling = ColumnTexts(FileList(window), 1);
         PressToRun(window, IDC_CONVERT);
         scratch.Write(L"a.txt", kAnsi);
         PressToRun(window, IDC_CONVERT);
-        afterSkippedRun = ReadBytes(file);
+        afterSkippedRun = scratch.Read(L"a.txt");
         Press(window, IDC_CLEAR_RESULTS);
         resultsAfterClearing = ColumnTexts(FileList(window), 1);
         PressToRun(window, IDC_CONVERT);
@@ -131,28 +111,27 @@ TEST(MainDialogRuns, ConvertingWhenCancelledOrAgainLeavesFilesAloneUntilTheResul
     EXPECT_EQ(resultsAfterCancelling, (Texts{L""}));
     EXPECT_EQ(afterSkippedRun, kAnsi);
     EXPECT_EQ(resultsAfterClearing, (Texts{L""}));
-    EXPECT_EQ(ReadBytes(file), kConverted);
-    EXPECT_FALSE(testing::Exists(file + L".bak"));
+    EXPECT_EQ(scratch.Names(), (Texts{L"a.txt"}));
+    EXPECT_EQ(scratch.Read(L"a.txt"), kConverted);
 }
 
 TEST(MainDialogRuns, HeaderRunsCountTheirSuccessesAndRedoFinishedRows)
 {
-    ScratchFolder scratch;
-    const std::wstring marked = scratch.Write(L"marked.txt", kMark + "abc");
-    const std::wstring plain = scratch.Write(L"plain.txt", "abc");
-    const std::wstring vanished = scratch.Write(L"vanished.txt", "abc");
+    TestDirectory scratch;
+    const Bytes text{'a', 'b', 'c'};
+    const Texts dropped{scratch.Write(L"marked.txt", Marked(text)), scratch.Write(L"plain.txt", text),
+                        scratch.Write(L"vanished.txt", text)};
     ScriptedBoxes boxes({IDOK, IDOK, IDOK});
     Texts afterInsert, afterRemove;
-    std::string markedAfterInsert, plainAfterInsert;
+    Bytes plainAfterInsert;
     RunMainDialog([&](HWND window) {
-        DropPaths(window, {marked, plain, vanished});
+        DropPaths(window, dropped);
         PressToRun(window, IDC_REMOVE_HEADER); // nothing ticked yet
-        TickAllRows(window);
-        DeleteFileW(vanished.c_str());
+        testing::ClickCheckBox(ExtensionList(window), 0);
+        DeleteFileW(dropped[2].c_str());
         PressToRun(window, IDC_INSERT_HEADER);
         afterInsert = ColumnTexts(FileList(window), 1);
-        markedAfterInsert = ReadBytes(marked);
-        plainAfterInsert = ReadBytes(plain);
+        plainAfterInsert = scratch.Read(L"plain.txt");
         PressToRun(window, IDC_REMOVE_HEADER);
         afterRemove = ColumnTexts(FileList(window), 1);
     });
@@ -160,14 +139,12 @@ TEST(MainDialogRuns, HeaderRunsCountTheirSuccessesAndRedoFinishedRows)
     ASSERT_EQ(boxes.Shown().size(), 3u);
     EXPECT_EQ(boxes.Shown()[0].text, L"총 0 개의 파일에 대해서 BOM 을 제거하였습니다.");
     EXPECT_EQ(boxes.Shown()[1].text, L"총 2 개의 파일에 대해서 BOM 을 추가하였습니다.");
-    EXPECT_EQ(boxes.Shown()[1].type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
     EXPECT_EQ(boxes.Shown()[2].text, L"총 2 개의 파일에 대해서 BOM 을 제거하였습니다.");
     EXPECT_EQ(afterInsert, (Texts{L"성공", L"성공", L"실패"}));
-    EXPECT_EQ(markedAfterInsert, kMark + "abc");
-    EXPECT_EQ(plainAfterInsert, kMark + "abc");
+    EXPECT_EQ(plainAfterInsert, Marked(text));
     EXPECT_EQ(afterRemove, (Texts{L"성공", L"성공", L"실패"}));
-    EXPECT_EQ(ReadBytes(marked), "abc");
-    EXPECT_EQ(ReadBytes(plain), "abc");
+    EXPECT_EQ(scratch.Read(L"marked.txt"), text);
+    EXPECT_EQ(scratch.Read(L"plain.txt"), text);
 }
 
 // For runs over hundreds of files, which need not reach the disk: under Wine each flush holds
@@ -179,7 +156,7 @@ public:
 };
 
 // Files 문서000.txt, 문서001.txt… holding the ANSI text, dropped on the window and all ticked.
-Texts DropManyFiles(HWND window, const ScratchFolder& scratch, int count)
+Texts DropManyFiles(HWND window, const TestDirectory& scratch, int count)
 {
     Texts paths;
     for (int index = 0; index < count; ++index) {
@@ -203,8 +180,8 @@ int CountResults(HWND window)
 TEST(MainDialogRuns, ALongRunStaysAliveAndNothingDisturbsIt)
 {
     const FlushingOff flushingOff;
-    ScratchFolder scratch;
-    const std::wstring late = scratch.Write(L"late\\dropped.txt", kAnsi);
+    TestDirectory scratch;
+    const std::wstring late = scratch.Write(L"late/dropped.txt", kAnsi);
     ScriptedBoxes boxes({IDNO, IDOK});
     Texts files, paths;
     std::set<std::wstring> progress;
@@ -278,10 +255,10 @@ TEST(MainDialogRuns, ALongRunStaysAliveAndNothingDisturbsIt)
 TEST(MainDialogRuns, StoppingARunFinishesTheFileInHandAndASecondRunGoesOn)
 {
     const FlushingOff flushingOff;
-    ScratchFolder scratch;
+    TestDirectory scratch;
     ScriptedBoxes boxes({IDNO, IDNO, IDNO, IDNO, IDYES, IDOK, IDYES, IDOK});
     Texts files, stopped, finished;
-    std::vector<std::string> bytesAfterStop;
+    std::vector<Bytes> bytesAfterStop;
     RunMainDialog([&](HWND window) {
         files = DropManyFiles(window, scratch, 300);
         Press(window, IDC_CONVERT);
@@ -309,56 +286,51 @@ TEST(MainDialogRuns, StoppingARunFinishesTheFileInHandAndASecondRunGoesOn)
     ASSERT_EQ(boxes.Shown().size(), 8u);
     for (int question = 1; question <= 4; ++question)
         EXPECT_TRUE(boxes.Shown()[question].text.starts_with(L"작업이 진행 중입니다.")) << question;
-    EXPECT_EQ(boxes.Shown()[5].caption, L"변환중지 알림");
     EXPECT_EQ(boxes.Shown()[5].text, L"변환작업을 중지하였습니다. 중지하기 전에 " + std::to_wstring(done) +
                                          L" 개의 파일을 처리하였습니다.\n\n변환된 파일 안의 인코딩 타입 문자열은 "
                                          L"직접 수정해주셔야 합니다.");
     EXPECT_EQ(finished, Texts(300, L"성공"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.PathOf(L"")), {}), 300 + 300 - done)
-        << "no temporary file is left";
+    Texts names;
     for (int row = 0; row < 300; ++row) {
         const bool before = row < done;
         EXPECT_EQ(stopped[row], before ? L"성공" : L"") << row;
         EXPECT_EQ(bytesAfterStop[row], before ? kConverted : kAnsi) << row;
-        EXPECT_EQ(testing::Exists(files[row] + L".bak"), !before) << row;
+        names.push_back(files[row].substr(files[row].rfind(L'\\') + 1));
+        if (!before)
+            names.push_back(names.back() + L".bak");
     }
+    EXPECT_EQ(scratch.Names(), names) << "a backup for each file of the second run, and no temporary file";
 }
 
 // Text in UTF-16 or UTF-32, and anything holding a NUL byte, is no ANSI text: conversion leaves
 // it alone without asking, and adding the mark never puts one before a UTF-16 or UTF-32 mark.
 TEST(MainDialogRuns, WhatIsNotAnsiTextIsLeftAloneAndCounted)
 {
-    const std::string lateNul = [] {
-        std::string text;
-        while (text.size() < 600 * 1024) // past the first pieces that a file is read in
-            text += "\xB0\xA1";
-        return text + '\0';
-    }();
+    Bytes lateNul;
+    while (lateNul.size() < 600 * 1024) // past the first pieces that a file is read in
+        lateNul.insert(lateNul.end(), {0xB0, 0xA1});
+    lateNul.push_back(0);
     const struct {
         const wchar_t* name;
-        std::string bytes;
+        Bytes bytes;
         bool converted;
         bool marked;
     } cases[] = {
-        {L"utf16le.txt",
-         std::string("\xFF\xFE"
-                     "A\0\n\0",
-                     6),
-         false, false},
-        {L"utf16be.txt", std::string("\xFE\xFF\0A", 4), false, false},
-        {L"utf32le.txt", std::string("\xFF\xFE\0\0A\0\0\0", 8), false, false},
-        {L"utf32be.txt", std::string("\0\0\xFE\xFF\0\0\0A", 8), false, false},
-        {L"binary.txt", std::string("A\0\xB0\xA1", 4), false, true},
+        {L"utf16le.txt", {0xFF, 0xFE, 'A', 0, '\n', 0}, false, false},
+        {L"utf16be.txt", {0xFE, 0xFF, 0, 'A'}, false, false},
+        {L"utf32le.txt", {0xFF, 0xFE, 0, 0, 'A', 0, 0, 0}, false, false},
+        {L"utf32be.txt", {0, 0, 0xFE, 0xFF, 0, 0, 0, 'A'}, false, false},
+        {L"binary.txt", {'A', 0, 0xB0, 0xA1}, false, true},
         {L"late-binary.txt", lateNul, false, true},
         {L"ansi.txt", kAnsi, true, true},
     };
-    ScratchFolder scratch;
+    TestDirectory scratch;
     Texts dropped;
     for (const auto& c : cases)
         dropped.push_back(scratch.Write(c.name, c.bytes));
     ScriptedBoxes boxes({IDYES, IDOK, IDOK});
     Texts afterConvert, afterInsert;
-    std::vector<std::string> convertedBytes;
+    std::vector<Bytes> convertedBytes;
     RunMainDialog([&](HWND window) {
         DropPaths(window, dropped);
         testing::ClickCheckBox(ExtensionList(window), 0);
@@ -378,13 +350,17 @@ TEST(MainDialogRuns, WhatIsNotAnsiTextIsLeftAloneAndCounted)
     for (size_t row = 0; row < std::size(cases); ++row) {
         const auto& c = cases[row];
         SCOPED_TRACE(::testing::PrintToString(std::wstring(c.name)));
-        const std::string expected = c.converted ? kConverted : c.bytes;
+        const Bytes expected = c.converted ? kConverted : c.bytes;
         EXPECT_EQ(afterConvert[row], c.converted ? L"성공" : L"실패");
-        EXPECT_EQ(convertedBytes[row], expected);
-        EXPECT_EQ(testing::Exists(dropped[row] + L".bak"), c.converted);
+        EXPECT_TRUE(convertedBytes[row] == expected);
         EXPECT_EQ(afterInsert[row], c.marked ? L"성공" : L"실패");
-        EXPECT_EQ(ReadBytes(dropped[row]), c.marked && !c.converted ? kMark + c.bytes : expected);
+        EXPECT_TRUE(ReadBytes(dropped[row]) == (c.marked && !c.converted ? Marked(c.bytes) : expected));
     }
+    Texts names{L"ansi.txt.bak"};
+    for (const auto& c : cases)
+        names.push_back(c.name);
+    std::ranges::sort(names);
+    EXPECT_EQ(scratch.Names(), names) << "a backup for the converted file only";
 }
 
 } // namespace

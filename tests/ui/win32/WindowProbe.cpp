@@ -9,14 +9,6 @@
 
 namespace fennick::testing {
 
-RECT ChildRect(HWND parent, int id)
-{
-    RECT bounds{};
-    GetWindowRect(GetDlgItem(parent, id), &bounds);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
-    return bounds;
-}
-
 std::wstring ChildText(HWND parent, int id)
 {
     return WindowText(GetDlgItem(parent, id));
@@ -34,26 +26,6 @@ int TextOverflow(HWND control)
     RECT client{};
     GetClientRect(control, &client);
     return extent.cx - client.right;
-}
-
-COLORREF ClientPixel(HWND window, int x, int y)
-{
-    UpdateWindow(window);
-    PumpMessages();
-    HDC dc = GetDC(window);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return colour;
-}
-
-COLORREF StaticTextColour(HWND dialog, HWND control)
-{
-    HDC dc = GetDC(control);
-    SetTextColor(dc, RGB(1, 2, 3));
-    SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-    const COLORREF colour = GetTextColor(dc);
-    ReleaseDC(control, dc);
-    return colour;
 }
 
 bool SaveScreenshot(HWND window, const std::wstring& name)

@@ -1,6 +1,6 @@
 #include "markup/win32/MarkupLabel.h"
-#include "tests/controls/win32/WindowPixels.h"
 #include "tests/markup/win32/Canvas.h"
+#include "tests/controls/win32/WindowPixels.h"
 #include "tests/support/win32/ModalDriver.h"
 
 #include <gtest/gtest.h>
@@ -229,24 +229,17 @@ TEST(MarkupLabel, RoundCornersShowTheParentAndFollowResizingInsideTheFrame)
 }
 
 // A strip of two 8 x 8 cells, red then blue.
-HBITMAP TwoCellStrip()
+OwnedBitmap TwoCellStrip()
 {
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP strip = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    auto* pixels = static_cast<DWORD*>(bits);
-    for (int i = 0; i < 16 * 8; ++i) {
-        pixels[i] = i % 16 < 8 ? 0xFF0000 : 0x0000FF;
-    }
-    return strip;
+    return MakeBitmap(16, 8, [](int x, int) { return x < 8 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
 }
 
 TEST(MarkupLabel, OnlyTimer260MovesAnAnimatedStrip)
 {
-    const HBITMAP strip = TwoCellStrip();
+    const OwnedBitmap strip = TwoCellStrip();
     LabelHost host(SS_LEFT, {60, 30},
-                   L"<strip handle=" + std::to_wstring(reinterpret_cast<UINT_PTR>(strip)) + L" cx=8 cy=8 speed=1>");
+                   L"<strip handle=" + std::to_wstring(reinterpret_cast<UINT_PTR>(strip.get())) +
+                       L" cx=8 cy=8 speed=1>");
     const auto shows = [&](COLORREF color) { return WindowPixels(host.Handle()).Count(color) == 64; };
     EXPECT_TRUE(shows(RGB(255, 0, 0)));
     host.label.Send(WM_TIMER, MarkupLabel::kAnimationTimerId + 1);
@@ -262,7 +255,6 @@ TEST(MarkupLabel, OnlyTimer260MovesAnAnimatedStrip)
     }
     host.label.StopAnimation();
     EXPECT_TRUE(shows(RGB(255, 0, 0))) << "the started timer moves the strip on";
-    DeleteObject(strip);
 }
 
 TEST(MarkupLabel, SetFontRestylesTheBodyTextAtOnceAndGetTextStaysInItsBuffer)
@@ -383,11 +375,12 @@ int GdiObjectCount()
 
 TEST(MarkupLabel, AThousandPaintsResizesFontsTextsAndFlipsLeaveNoGdiObjectBehind)
 {
-    const HBITMAP strip = TwoCellStrip();
+    const OwnedBitmap strip = TwoCellStrip();
     const std::wstring image = BitmapFile(RGB(255, 0, 0));
     const std::wstring texts[] = {
         L"<h2>Title</h2><font color=red>red</font> <a href=x>link</a><hr><strip handle=" +
-            std::to_wstring(reinterpret_cast<UINT_PTR>(strip)) + L" cx=8 cy=8 speed=1 style=s><bmp file=\"" + image +
+            std::to_wstring(reinterpret_cast<UINT_PTR>(strip.get())) + L" cx=8 cy=8 speed=1 style=s><bmp file=\"" +
+            image +
             L"\" style=s>"
             L"<table border=1 bgeffect=vgradient bgcolor=red bgendcolor=blue><tr><td>cell</td></tr></table>",
         L"<i>plain</i> text"};
@@ -420,7 +413,6 @@ TEST(MarkupLabel, AThousandPaintsResizesFontsTextsAndFlipsLeaveNoGdiObjectBehind
     for (const HFONT font : fonts) {
         DeleteObject(font);
     }
-    DeleteObject(strip);
     DeleteFileW(image.c_str());
 }
 
