@@ -3,6 +3,7 @@
 #include "framework/portable/PixelGeometry.h"
 #include "markup/portable/BackgroundImageSource.h"
 #include "markup/portable/Color.h"
+#include "markup/portable/ImageLook.h"
 #include "markup/portable/MarkupStyle.h"
 #include "markup/portable/ShadowSettings.h"
 
@@ -48,7 +49,8 @@ struct ImageRequest {
     PixelSize iconSize; // icons are loaded at this size
 };
 
-// An image loaded for one layout step; it releases what was loaded when it ends.
+// An image a surface opened. The surface may keep it for later passes; a pass holds it while it
+// lays the image out.
 class SurfaceImage {
 public:
     virtual ~SurfaceImage() = default;
@@ -56,18 +58,15 @@ public:
     virtual PixelSize Size() const = 0;
 };
 
-// How an image is drawn into its box (position and display size). With shadowOn the image has
-// a shadow (style kImageShadowFlags) or, without one, is drawn at the shadow's offset.
-// shadow.color also colours the one-colour style. A strip cell is drawn when frame >= 0.
+// How an image is drawn into its box (position and display size). A strip cell is drawn when
+// frame >= 0.
 struct ImageDrawing {
     PixelRect box;
-    std::int32_t style = 0;
-    bool hasMask = false;
-    Color maskColor = 0;
-    bool shadowOn = false;
-    ShadowSettings shadow;
+    ImageLook look;
     int frame = -1;
     PixelSize cellSize;
+
+    friend bool operator==(const ImageDrawing&, const ImageDrawing&) = default;
 };
 
 // A background effect (BackgroundEffect number) with its colours and texture parameters.
@@ -113,9 +112,9 @@ public:
                                 int width) = 0;
 
     // Nothing when the image cannot be loaded.
-    virtual std::unique_ptr<SurfaceImage> OpenImage(const ImageRequest& request) = 0;
+    virtual std::shared_ptr<const SurfaceImage> OpenImage(const ImageRequest& request) = 0;
     // Icon `index` of an image list; nothing for an index outside it.
-    virtual std::unique_ptr<SurfaceImage> OpenListIcon(ImageListHandle list, int index) = 0;
+    virtual std::shared_ptr<const SurfaceImage> OpenListIcon(ImageListHandle list, int index) = 0;
     virtual void DrawImage(const SurfaceImage& image, const ImageDrawing& drawing) = 0;
 };
 

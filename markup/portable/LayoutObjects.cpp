@@ -29,7 +29,7 @@ std::uintptr_t HandleValue(std::int32_t handle)
 } // namespace
 
 struct LayoutPass::Image {
-    std::unique_ptr<SurfaceImage> surfaceImage;
+    std::shared_ptr<const SurfaceImage> surfaceImage;
     PixelSize display;
     int frame = -1; // the strip cell shown; -1 for a whole image
     PixelSize cellSize;
@@ -208,15 +208,16 @@ void LayoutPass::DrawImage(const Image& image, const ImageSpec& spec, const Pixe
     const ColorScheme& colors = drawer_.language_.Colors();
     ImageDrawing drawing;
     drawing.box = box;
-    drawing.style = style_.InHoveredLink() ? spec.hotStyle : spec.style;
+    ImageLook& look = drawing.look;
+    look.style = style_.InHoveredLink() ? spec.hotStyle : spec.style;
     if (!colors.Enabled()) {
-        drawing.style = (drawing.style & 0xFF00) | ImageOneColor;
+        look.style = (look.style & 0xFF00) | ImageOneColor;
     }
-    drawing.hasMask = spec.hasMask;
-    drawing.maskColor = spec.maskColor;
-    drawing.shadowOn = ((spec.style | spec.hotStyle) & kImageShadowFlags) != 0;
-    drawing.shadow = drawer_.shadow_;
-    drawing.shadow.color = colors.Shown(drawing.shadow.color);
+    look.hasMask = spec.hasMask;
+    look.maskColor = spec.maskColor;
+    look.shadowOn = ((spec.style | spec.hotStyle) & kImageShadowFlags) != 0;
+    look.shadow = drawer_.shadow_;
+    look.shadow.color = colors.Shown(look.shadow.color);
     drawing.frame = image.frame;
     drawing.cellSize = image.cellSize;
     surface_.DrawImage(*image.surfaceImage, drawing);

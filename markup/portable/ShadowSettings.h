@@ -14,6 +14,8 @@ struct ShadowSettings {
     Color color = 0x000000;
 
     bool HasOffset() const { return offsetX != 0 || offsetY != 0; }
+
+    friend bool operator==(const ShadowSettings&, const ShadowSettings&) = default;
 };
 
 } // namespace fennick

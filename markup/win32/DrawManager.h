@@ -1,14 +1,34 @@
 #pragma once
 
+#include "framework/win32/GdiHandles.h"
+#include "markup/portable/ImageLook.h"
 #include "markup/portable/PaletteBitmap.h"
 #include "markup/portable/TextureRandom.h"
+#include "markup/win32/IconBitmaps.h"
 #include "markup/win32/PaletteBitmapSection.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace fennick {
+
+// An image made ready to draw at one size and look: its colours transformed and its
+// transparency and shadow worked out, so that drawing it again only copies it.
+struct PreparedImage {
+    int width = 0;
+    int height = 0;
+    OwnedBitmap image{};
+    OwnedBitmap mask{}; // the AND mask, for an image without alpha
+    bool alpha = false; // a pixel carries alpha: the image is blended
+    POINT imageOffset{}; // from the place it is drawn at
+    POINT shadowOffset{};
+    std::vector<double> shadowFactors{}; // how much the shadow darkens each pixel; empty: no shadow
+
+    explicit operator bool() const { return image != nullptr; }
+};
 
 // The drawing toolbox of the markup engine: background effects, tiling, borders and lines, and
 // bitmaps, icons and strip cells drawn with colour effects, transparency and shadows.
@@ -36,31 +56,36 @@ public:
     void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int borderStyle, int width);
 
     static SIZE GetBitmapSize(HBITMAP bitmap);
-    static SIZE GetIconSize(HICON icon);
-    static HICON ScaleIcon(HICON icon, int width, int height);
+    // A new icon of the icon's bitmaps stretched to width x height, or none.
+    static HICON ScaleIcon(const IconBitmaps& icon, int width, int height);
     // A new 32-bit bitmap of the top-left width x height of bitmap with the style flags applied,
     // or none. Notes whether a pixel carries alpha (HasAlpha).
     HBITMAP TransformColors(HBITMAP bitmap, int width, int height, std::int32_t flags, bool useMask, COLORREF maskColor,
                             COLORREF fillColor);
     void BlendWithAlpha(HDC dc, int x, int y, int width, int height, HDC sourceDC, int sourceX, int sourceY);
-    void DrawShadow(HDC dc, int x, int y, int width, int height, HBITMAP shadowBitmap, bool soft, int blurX, int blurY);
-    void DrawBitmapImage(HDC dc, int x, int y, int width, int height, HBITMAP bitmap, bool hasMask, COLORREF maskColor,
-                         std::int32_t style, bool shadowOn, int offsetX, int offsetY, int blurX, int blurY,
-                         COLORREF color);
-    void DrawIconImage(HDC dc, int x, int y, int width, int height, HICON icon, std::int32_t style, bool shadowOn,
-                       int offsetX, int offsetY, int blurX, int blurY, COLORREF color);
-    void DrawStripFrame(HDC dc, int x, int y, int width, int height, HBITMAP stripBitmap, int frame, int cellWidth,
-                        int cellHeight, bool hasMask, COLORREF maskColor, std::int32_t style, bool shadowOn,
-                        int offsetX, int offsetY, int blurX, int blurY, COLORREF color);
+    // How much the shadow of a silhouette (white where it lets light through) darkens each pixel
+    // of its width x height area; empty when it cannot be worked out.
+    std::vector<double> ShadowFactors(HDC dc, int width, int height, HBITMAP silhouette, bool soft, int blurX,
+                                      int blurY);
+    void ShadeArea(HDC dc, int x, int y, int width, int height, std::span<const double> factors);
+
+    // Images made ready to draw at width x height: a bitmap, a cell of a strip, an icon's
+    // bitmaps. An empty result draws nothing.
+    PreparedImage PrepareBitmap(HDC dc, int width, int height, HBITMAP bitmap, const ImageLook& look);
+    PreparedImage PrepareStripFrame(HDC dc, int width, int height, HBITMAP stripBitmap, int frame, SIZE cell,
+                                    const ImageLook& look);
+    PreparedImage PrepareIcon(HDC dc, int width, int height, const IconBitmaps& icon, const ImageLook& look);
+    // Draws the image (its shadow first) with its top left corner at (x, y).
+    void DrawPrepared(HDC dc, int x, int y, const PreparedImage& image);
 
     // Whether the last image drawn carried per-pixel alpha and was blended.
     bool HasAlpha() const { return hasAlpha_; }
 
 private:
-    // Where the image goes and draws its shadow first when it has one.
-    POINT PlaceWithShadow(HDC dc, int x, int y, int width, int height, HBITMAP silhouetteSource, bool useMask,
-                          COLORREF maskColor, std::int32_t style, bool shadowOn, int offsetX, int offsetY, int blurX,
-                          int blurY, COLORREF color);
+    // Works out where the image and its shadow go, and the shadow's darkening from the opaque
+    // pixels of silhouetteSource.
+    void PrepareShadow(HDC dc, PreparedImage& image, HBITMAP silhouetteSource, bool useMask, COLORREF maskColor,
+                       const ImageLook& look);
     // Draws a transformed image: blended when it carries alpha, else through its AND mask.
     void PutImage(HDC dc, POINT at, int width, int height, HBITMAP image, HBITMAP andMask);
 

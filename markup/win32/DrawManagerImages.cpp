@@ -3,7 +3,6 @@
 #include "markup/portable/ImagePlacement.h"
 #include "markup/portable/ImageStyle.h"
 #include "framework/win32/GdiHandles.h"
-#include "markup/win32/IconBitmaps.h"
 
 namespace fennick {
 
@@ -34,26 +33,41 @@ OwnedBitmap CopyAtSize(HDC dc, HBITMAP source, int width, int height)
     return target;
 }
 
+// The top-left width x height of a monochrome mask, as a bitmap of its own.
+OwnedBitmap CopyMask(HDC dc, HBITMAP mask, int width, int height)
+{
+    const MemoryDC sourceDC = MakeMemoryDC(dc);
+    const MemoryDC targetDC = MakeMemoryDC(dc);
+    OwnedBitmap copy(CreateBitmap(width, height, 1, 1, nullptr));
+    if (!sourceDC || !targetDC || !copy) {
+        return nullptr;
+    }
+    const GdiSelection fromSource(sourceDC.get(), mask);
+    const GdiSelection intoCopy(targetDC.get(), copy.get());
+    BitBlt(targetDC.get(), 0, 0, width, height, sourceDC.get(), 0, 0, SRCCOPY);
+    return copy;
+}
+
 } // namespace
 
-POINT DrawManager::PlaceWithShadow(HDC dc, int x, int y, int width, int height, HBITMAP silhouetteSource, bool useMask,
-                                   COLORREF maskColor, std::int32_t style, bool shadowOn, int offsetX, int offsetY,
-                                   int blurX, int blurY, COLORREF color)
+void DrawManager::PrepareShadow(HDC dc, PreparedImage& image, HBITMAP silhouetteSource, bool useMask,
+                                COLORREF maskColor, const ImageLook& look)
 {
-    if (!shadowOn) {
-        return {x, y};
+    if (!look.shadowOn) {
+        return;
     }
     // With the shadow on but no shadow style, the image itself takes the shadow's place.
-    if (!(style & kImageShadowFlags)) {
-        return {x + offsetX, y + offsetY};
+    if (!(look.style & kImageShadowFlags)) {
+        image.imageOffset = {look.shadow.offsetX, look.shadow.offsetY};
+        return;
     }
-    const OwnedBitmap silhouette(
-        TransformColors(silhouetteSource, width, height, kImageMaskFlags, useMask, maskColor, InvertColor(color)));
+    const OwnedBitmap silhouette(TransformColors(silhouetteSource, image.width, image.height, kImageMaskFlags, useMask,
+                                                 maskColor, InvertColor(look.shadow.color)));
     if (silhouette) {
-        DrawShadow(dc, x + offsetX, y + offsetY, width, height, silhouette.get(), (style & ImageSoftShadow) != 0, blurX,
-                   blurY);
+        image.shadowOffset = {look.shadow.offsetX, look.shadow.offsetY};
+        image.shadowFactors = ShadowFactors(dc, image.width, image.height, silhouette.get(),
+                                            (look.style & ImageSoftShadow) != 0, look.shadow.blurX, look.shadow.blurY);
     }
-    return {x, y};
 }
 
 void DrawManager::PutImage(HDC dc, POINT at, int width, int height, HBITMAP image, HBITMAP andMask)
@@ -83,75 +97,95 @@ void DrawManager::PutImage(HDC dc, POINT at, int width, int height, HBITMAP imag
     SetBkColor(dc, backColor);
 }
 
-void DrawManager::DrawBitmapImage(HDC dc, int x, int y, int width, int height, HBITMAP bitmap, bool hasMask,
-                                  COLORREF maskColor, std::int32_t style, bool shadowOn, int offsetX, int offsetY,
-                                  int blurX, int blurY, COLORREF color)
+PreparedImage DrawManager::PrepareBitmap(HDC dc, int width, int height, HBITMAP bitmap, const ImageLook& look)
 {
-    hasAlpha_ = false;
+    PreparedImage prepared{width, height};
     if (!bitmap || width <= 0 || height <= 0) {
-        return;
+        return prepared;
     }
-    const OwnedBitmap scaled = CopyAtSize(dc, bitmap, width, height);
-    const OwnedBitmap mask(
-        scaled ? TransformColors(scaled.get(), width, height, kImageMaskFlags, hasMask, maskColor, kWhite) : nullptr);
-    const OwnedBitmap image(scaled ? TransformColors(scaled.get(), width, height, style, hasMask, maskColor, color)
-                                   : nullptr);
-    if (!mask || !image) {
-        return;
-    }
-    const POINT at = PlaceWithShadow(dc, x, y, width, height, scaled.get(), hasMask, maskColor, style, shadowOn,
-                                     offsetX, offsetY, blurX, blurY, color);
-    PutImage(dc, at, width, height, image.get(), mask.get());
-}
-
-void DrawManager::DrawIconImage(HDC dc, int x, int y, int width, int height, HICON icon, std::int32_t style,
-                                bool shadowOn, int offsetX, int offsetY, int blurX, int blurY, COLORREF color)
-{
     hasAlpha_ = false;
-    if (!icon || width <= 0 || height <= 0) {
-        return;
+    const OwnedBitmap scaled = CopyAtSize(dc, bitmap, width, height);
+    OwnedBitmap mask(
+        scaled ? TransformColors(scaled.get(), width, height, kImageMaskFlags, look.hasMask, look.maskColor, kWhite)
+               : nullptr);
+    OwnedBitmap image(scaled ? TransformColors(scaled.get(), width, height, look.style, look.hasMask, look.maskColor,
+                                               look.shadow.color)
+                             : nullptr);
+    if (!mask || !image) {
+        return prepared;
     }
-    const SIZE natural = GetIconSize(icon);
-    const OwnedIcon working(natural.cx == width && natural.cy == height ? CopyIcon(icon)
-                                                                        : ScaleIcon(icon, width, height));
-    IconBitmaps parts;
-    if (!working || !parts.Read(working.get()) || !parts.mask) {
-        return;
-    }
-    // A one-colour icon is its mask's silhouette; elsewhere pure black stays black.
-    const bool oneColor = (style & ImageOneColor) != 0;
-    const OwnedBitmap image(TransformColors(oneColor ? parts.mask.get() : parts.color.get(), width, height, style, true,
-                                            oneColor ? kWhite : kBlack, color));
-    if (!image) {
-        return;
-    }
-    const POINT at = PlaceWithShadow(dc, x, y, width, height, parts.mask.get(), true, kWhite, style, shadowOn, offsetX,
-                                     offsetY, blurX, blurY, color);
-    PutImage(dc, at, width, height, image.get(), parts.mask.get());
+    prepared.image = std::move(image);
+    prepared.mask = std::move(mask);
+    PrepareShadow(dc, prepared, scaled.get(), look.hasMask, look.maskColor, look);
+    prepared.alpha = hasAlpha_;
+    return prepared;
 }
 
-void DrawManager::DrawStripFrame(HDC dc, int x, int y, int width, int height, HBITMAP stripBitmap, int frame,
-                                 int cellWidth, int cellHeight, bool hasMask, COLORREF maskColor, std::int32_t style,
-                                 bool shadowOn, int offsetX, int offsetY, int blurX, int blurY, COLORREF color)
+PreparedImage DrawManager::PrepareStripFrame(HDC dc, int width, int height, HBITMAP stripBitmap, int frame, SIZE cell,
+                                             const ImageLook& look)
 {
     const SIZE size = GetBitmapSize(stripBitmap);
-    const auto origin = StripCellOrigin(size.cx, size.cy, cellWidth, cellHeight, frame);
+    const auto origin = StripCellOrigin(size.cx, size.cy, cell.cx, cell.cy, frame);
     if (!origin) {
-        return;
+        return {};
     }
     const MemoryDC sourceDC = MakeMemoryDC(dc);
     const MemoryDC cellDC = MakeMemoryDC(dc);
-    const OwnedBitmap cell(CreateCompatibleBitmap(dc, cellWidth, cellHeight));
-    if (!sourceDC || !cellDC || !cell) {
-        return;
+    const OwnedBitmap cellBitmap(CreateCompatibleBitmap(dc, cell.cx, cell.cy));
+    if (!sourceDC || !cellDC || !cellBitmap) {
+        return {};
     }
     {
         const GdiSelection fromStrip(sourceDC.get(), stripBitmap);
-        const GdiSelection intoCell(cellDC.get(), cell.get());
-        BitBlt(cellDC.get(), 0, 0, cellWidth, cellHeight, sourceDC.get(), origin->x, origin->y, SRCCOPY);
+        const GdiSelection intoCell(cellDC.get(), cellBitmap.get());
+        BitBlt(cellDC.get(), 0, 0, cell.cx, cell.cy, sourceDC.get(), origin->x, origin->y, SRCCOPY);
     }
-    DrawBitmapImage(dc, x, y, width, height, cell.get(), hasMask, maskColor, style, shadowOn, offsetX, offsetY, blurX,
-                    blurY, color);
+    return PrepareBitmap(dc, width, height, cellBitmap.get(), look);
+}
+
+PreparedImage DrawManager::PrepareIcon(HDC dc, int width, int height, const IconBitmaps& icon, const ImageLook& look)
+{
+    PreparedImage prepared{width, height};
+    if (!icon.mask || width <= 0 || height <= 0) {
+        return prepared;
+    }
+    IconBitmaps scaled;
+    const IconBitmaps* parts = &icon;
+    if (icon.size.cx != width || icon.size.cy != height) {
+        const OwnedIcon working(ScaleIcon(icon, width, height));
+        if (!working || !scaled.Read(working.get()) || !scaled.mask) {
+            return prepared;
+        }
+        parts = &scaled;
+    }
+    hasAlpha_ = false;
+    // A one-colour icon is its mask's silhouette; elsewhere pure black stays black.
+    const bool oneColor = (look.style & ImageOneColor) != 0;
+    OwnedBitmap image(TransformColors(oneColor ? parts->mask.get() : parts->color.get(), width, height, look.style,
+                                      true, oneColor ? kWhite : kBlack, look.shadow.color));
+    OwnedBitmap mask(parts == &scaled ? std::move(scaled.mask) : CopyMask(dc, icon.mask.get(), width, height));
+    if (!image || !mask) {
+        return prepared;
+    }
+    prepared.image = std::move(image);
+    prepared.mask = std::move(mask);
+    PrepareShadow(dc, prepared, prepared.mask.get(), true, kWhite, look);
+    prepared.alpha = hasAlpha_;
+    return prepared;
+}
+
+void DrawManager::DrawPrepared(HDC dc, int x, int y, const PreparedImage& image)
+{
+    hasAlpha_ = image.alpha;
+    if (!image) {
+        return;
+    }
+    if (!image.shadowFactors.empty()) {
+        ShadeArea(dc, x + image.shadowOffset.x, y + image.shadowOffset.y, image.width, image.height,
+                  image.shadowFactors);
+    }
+    PutImage(dc, {x + image.imageOffset.x, y + image.imageOffset.y}, image.width, image.height, image.image.get(),
+             image.mask.get());
 }
 
 } // namespace fennick

@@ -44,35 +44,41 @@ void DrawManager::BlendWithAlpha(HDC dc, int x, int y, int width, int height, HD
     destination.CopyTo(workDC.get(), dc, x, y);
 }
 
-void DrawManager::DrawShadow(HDC dc, int x, int y, int width, int height, HBITMAP shadowBitmap, bool soft, int blurX,
-                             int blurY)
+std::vector<double> DrawManager::ShadowFactors(HDC dc, int width, int height, HBITMAP silhouette, bool soft, int blurX,
+                                               int blurY)
 {
     const MemoryDC workDC = MakeMemoryDC(dc);
     const MemoryDC shadowDC = MakeMemoryDC(dc);
-    PixelSection silhouette(width, height);
-    PixelSection destination(width, height);
-    if (!shadowBitmap || !workDC || !shadowDC || !silhouette || !destination) {
-        return;
+    PixelSection area(width, height);
+    if (!silhouette || !workDC || !shadowDC || !area) {
+        return {};
     }
-    const GdiSelection shadowSelection(shadowDC.get(), shadowBitmap);
-    std::vector<double> factors;
-    if (soft) {
-        // The silhouette shrinks by the kernel so that the blur stays inside the area.
-        const SoftShadowLayout layout = LayOutSoftShadow(width, height, blurX, blurY);
-        const SIZE shadowSize = GetBitmapSize(shadowBitmap);
-        {
-            const GdiSelection selection(workDC.get(), silhouette.Handle());
-            PatBlt(workDC.get(), 0, 0, width, height, WHITENESS);
-            if (!layout.silhouette.IsEmpty()) {
-                StretchBlt(workDC.get(), layout.silhouette.left, layout.silhouette.top, layout.silhouette.Width(),
-                           layout.silhouette.Height(), shadowDC.get(), 0, 0, shadowSize.cx, shadowSize.cy, SRCCOPY);
-            }
-            GdiFlush();
+    const GdiSelection shadowSelection(shadowDC.get(), silhouette);
+    if (!soft) {
+        area.CopyFrom(workDC.get(), shadowDC.get(), 0, 0);
+        return HardShadowFactors(area.Pixels());
+    }
+    // The silhouette shrinks by the kernel so that the blur stays inside the area.
+    const SoftShadowLayout layout = LayOutSoftShadow(width, height, blurX, blurY);
+    const SIZE silhouetteSize = GetBitmapSize(silhouette);
+    {
+        const GdiSelection selection(workDC.get(), area.Handle());
+        PatBlt(workDC.get(), 0, 0, width, height, WHITENESS);
+        if (!layout.silhouette.IsEmpty()) {
+            StretchBlt(workDC.get(), layout.silhouette.left, layout.silhouette.top, layout.silhouette.Width(),
+                       layout.silhouette.Height(), shadowDC.get(), 0, 0, silhouetteSize.cx, silhouetteSize.cy, SRCCOPY);
         }
-        factors = BoxBlur(width, height, silhouette.Pixels(), layout.kernelWidth, layout.kernelHeight);
-    } else {
-        silhouette.CopyFrom(workDC.get(), shadowDC.get(), 0, 0);
-        factors = HardShadowFactors(silhouette.Pixels());
+        GdiFlush();
+    }
+    return BoxBlur(width, height, area.Pixels(), layout.kernelWidth, layout.kernelHeight);
+}
+
+void DrawManager::ShadeArea(HDC dc, int x, int y, int width, int height, std::span<const double> factors)
+{
+    const MemoryDC workDC = MakeMemoryDC(dc);
+    PixelSection destination(width, height);
+    if (!workDC || !destination || factors.size() != destination.Pixels().size()) {
+        return;
     }
     destination.CopyFrom(workDC.get(), dc, x, y);
     ShadePixels(destination.Pixels(), factors);

@@ -2,11 +2,8 @@
 
 #include "markup/win32/BackgroundImage.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <climits>
-#include <cstring>
 
 namespace fennick {
 
@@ -22,91 +19,9 @@ RECT ToRect(const PixelRect& rect)
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool SameFont(const LOGFONTW& a, const LOGFONTW& b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 bool TooLarge(PixelSize size)
 {
     return static_cast<long long>(size.width) * size.height > kMaxImagePixels;
-}
-
-// A bitmap or icon loaded for one layout step: deleted at its end unless the owner gave it.
-class GdiImage final : public SurfaceImage {
-public:
-    GdiImage(ImageKind kind, HANDLE handle, bool owned) : kind_(kind), handle_(handle), owned_(owned)
-    {
-        const SIZE size =
-            kind == ImageKind::Icon ? DrawManager::GetIconSize(Icon()) : DrawManager::GetBitmapSize(Bitmap());
-        size_ = {size.cx, size.cy};
-    }
-    ~GdiImage() override
-    {
-        if (owned_) {
-            kind_ == ImageKind::Icon ? DestroyIcon(Icon()) : DeleteObject(Bitmap());
-        }
-    }
-    GdiImage(const GdiImage&) = delete;
-    GdiImage& operator=(const GdiImage&) = delete;
-
-    PixelSize Size() const override { return size_; }
-    ImageKind Kind() const { return kind_; }
-    HBITMAP Bitmap() const { return static_cast<HBITMAP>(handle_); }
-    HICON Icon() const { return static_cast<HICON>(handle_); }
-
-private:
-    ImageKind kind_;
-    HANDLE handle_;
-    bool owned_;
-    PixelSize size_;
-};
-
-bool IsResourceNumber(int id)
-{
-    return id >= 1 && id <= 0xFFFF;
-}
-
-HANDLE LoadFromModule(HMODULE module, int id, const ImageRequest& request)
-{
-    if (request.kind == ImageKind::Icon) {
-        return LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, request.iconSize.width, request.iconSize.height, 0);
-    }
-    return LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-}
-
-// Loads the image the request names; the second member says whether it was loaded here.
-std::pair<HANDLE, bool> LoadRequested(const ImageRequest& request)
-{
-    const bool icon = request.kind == ImageKind::Icon;
-    if (IsResourceNumber(request.resourceId)) {
-        return {LoadFromModule(GetModuleHandleW(nullptr), request.resourceId, request), true};
-    }
-    if (!request.file.empty()) {
-        return {icon ? LoadImageW(nullptr, request.file.c_str(), IMAGE_ICON, request.iconSize.width,
-                                  request.iconSize.height, LR_LOADFROMFILE)
-                     : LoadImageW(nullptr, request.file.c_str(), IMAGE_BITMAP, 0, 0,
-                                  LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_DEFAULTSIZE),
-                true};
-    }
-    if (IsResourceNumber(request.libraryResourceId)) {
-        if (request.library.empty()) {
-            return {nullptr, true};
-        }
-        // Only the library's resources are read: markup must not make a library run its code.
-        const HMODULE library =
-            LoadLibraryExW(request.library.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        if (library == nullptr) {
-            return {nullptr, true};
-        }
-        const HANDLE image = LoadFromModule(library, request.libraryResourceId, request);
-        FreeLibrary(library);
-        return {image, true};
-    }
-    // A number from the markup may name anything: a bitmap must be one; an icon that is none
-    // reads as 0 x 0 and is left out.
-    const auto handle = reinterpret_cast<HANDLE>(request.handle);
-    return {icon || GetObjectType(handle) == OBJ_BITMAP ? handle : nullptr, false};
 }
 
 } // namespace
@@ -125,12 +40,10 @@ LOGFONTW StyleLogFont(const MarkupStyle& style)
     return font;
 }
 
-GdiSurface::GdiSurface(HDC dc, DrawManager& drawing)
-    : dc_(dc), drawing_(drawing), originalFont_(GetCurrentObject(dc, OBJ_FONT)), originalTextColor_(GetTextColor(dc)),
-      originalBackColor_(GetBkColor(dc)), originalBackMode_(GetBkMode(dc))
-{
-    fonts_.reserve(kFontCacheSize);
-}
+GdiSurface::GdiSurface(HDC dc, DrawManager& drawing, SurfaceCache& cache)
+    : dc_(dc), drawing_(drawing), cache_(cache), originalFont_(GetCurrentObject(dc, OBJ_FONT)),
+      originalTextColor_(GetTextColor(dc)), originalBackColor_(GetBkColor(dc)), originalBackMode_(GetBkMode(dc))
+{}
 
 GdiSurface::~GdiSurface()
 {
@@ -140,44 +53,15 @@ GdiSurface::~GdiSurface()
     SetBkMode(dc_, originalBackMode_);
 }
 
-std::optional<std::size_t> GdiSurface::FindOrMakeFont(const LOGFONTW& logFont)
-{
-    const auto found = std::find_if(fonts_.begin(), fonts_.end(),
-                                    [&](const CachedFont& cached) { return SameFont(cached.logFont, logFont); });
-    if (found != fonts_.end()) {
-        return static_cast<std::size_t>(found - fonts_.begin());
-    }
-    OwnedFont font(CreateFontIndirectW(&logFont));
-    if (!font) {
-        return std::nullopt;
-    }
-    if (fonts_.size() == kFontCacheSize) {
-        // Full: keep only the selected font, which must live while it is selected.
-        if (current_) {
-            std::swap(fonts_.front(), fonts_[*current_]);
-            fonts_.resize(1);
-            current_ = 0;
-        } else {
-            fonts_.clear();
-        }
-    }
-    const HGDIOBJ previous = SelectObject(dc_, font.get());
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc_, &metrics);
-    SelectObject(dc_, previous);
-    fonts_.push_back({logFont, std::move(font), {metrics.tmHeight, metrics.tmAscent, metrics.tmDescent}});
-    return fonts_.size() - 1;
-}
-
 void GdiSurface::SelectStyleFont(const MarkupStyle& style)
 {
     const LOGFONTW logFont = StyleLogFont(style);
-    if (current_ && SameFont(fonts_[*current_].logFont, logFont)) {
+    if (current_ != nullptr && SameLogFont(current_->logFont, logFont)) {
         return;
     }
-    if (const std::optional<std::size_t> index = FindOrMakeFont(logFont)) {
-        SelectObject(dc_, fonts_[*index].font.get());
-        current_ = index;
+    if (const FontCache::Font* font = cache_.fonts.Find(dc_, logFont)) {
+        SelectObject(dc_, font->font.get());
+        current_ = font;
     } // otherwise measuring goes on with the font in place
 }
 
@@ -226,8 +110,8 @@ TextFit GdiSurface::FitText(std::wstring_view text, int maxWidth) const
 
 FontMetrics GdiSurface::TextMetrics() const
 {
-    if (current_) {
-        return fonts_[*current_].metrics;
+    if (current_ != nullptr) {
+        return current_->metrics;
     }
     TEXTMETRICW metrics{};
     if (!GetTextMetricsW(dc_, &metrics)) {
@@ -304,50 +188,25 @@ void GdiSurface::DrawBorderRect(const PixelRect& rect, Color lightColor, Color d
     drawing_.DrawBorderRect(dc_, ToRect(rect), lightColor, darkColor, borderStyle, width);
 }
 
-std::unique_ptr<SurfaceImage> GdiSurface::OpenImage(const ImageRequest& request)
+std::shared_ptr<const SurfaceImage> GdiSurface::OpenImage(const ImageRequest& request)
 {
     if (request.kind == ImageKind::Icon && TooLarge(request.iconSize)) {
         return nullptr;
     }
-    const auto [handle, owned] = LoadRequested(request);
-    if (handle == nullptr) {
-        return nullptr;
-    }
-    return std::make_unique<GdiImage>(request.kind, handle, owned);
+    return cache_.images.Open(request);
 }
 
-std::unique_ptr<SurfaceImage> GdiSurface::OpenListIcon(ImageListHandle list, int index)
+std::shared_ptr<const SurfaceImage> GdiSurface::OpenListIcon(ImageListHandle list, int index)
 {
-    const auto imageList = static_cast<HIMAGELIST>(list);
-    if (index < 0 || index >= ImageList_GetImageCount(imageList)) {
-        return nullptr;
-    }
-    HICON icon = ImageList_GetIcon(imageList, index, 0);
-    return icon != nullptr ? std::make_unique<GdiImage>(ImageKind::Icon, icon, true) : nullptr;
+    return GdiImage::OpenListIcon(static_cast<HIMAGELIST>(list), index);
 }
 
 void GdiSurface::DrawImage(const SurfaceImage& image, const ImageDrawing& drawing)
 {
-    const PixelRect& box = drawing.box;
-    if (TooLarge({box.Width(), box.Height()})) {
+    if (TooLarge({drawing.box.Width(), drawing.box.Height()})) {
         return;
     }
-    const auto& gdiImage = static_cast<const GdiImage&>(image);
-    const ShadowSettings& shadow = drawing.shadow;
-    if (gdiImage.Kind() == ImageKind::Icon) {
-        drawing_.DrawIconImage(dc_, box.left, box.top, box.Width(), box.Height(), gdiImage.Icon(), drawing.style,
-                               drawing.shadowOn, shadow.offsetX, shadow.offsetY, shadow.blurX, shadow.blurY,
-                               shadow.color);
-    } else if (drawing.frame >= 0) {
-        drawing_.DrawStripFrame(dc_, box.left, box.top, box.Width(), box.Height(), gdiImage.Bitmap(), drawing.frame,
-                                drawing.cellSize.width, drawing.cellSize.height, drawing.hasMask, drawing.maskColor,
-                                drawing.style, drawing.shadowOn, shadow.offsetX, shadow.offsetY, shadow.blurX,
-                                shadow.blurY, shadow.color);
-    } else {
-        drawing_.DrawBitmapImage(dc_, box.left, box.top, box.Width(), box.Height(), gdiImage.Bitmap(), drawing.hasMask,
-                                 drawing.maskColor, drawing.style, drawing.shadowOn, shadow.offsetX, shadow.offsetY,
-                                 shadow.blurX, shadow.blurY, shadow.color);
-    }
+    cache_.images.Draw(dc_, drawing_, static_cast<const GdiImage&>(image), drawing);
 }
 
 } // namespace fennick

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "framework/win32/GdiHandles.h"
 #include "markup/portable/HostSurface.h"
 #include "markup/win32/DrawManager.h"
+#include "markup/win32/FontCache.h"
+#include "markup/win32/ImageCache.h"
 
 #include <windows.h>
 
-#include <optional>
 #include <vector>
 
 namespace fennick {
@@ -19,14 +19,32 @@ constexpr long long kMaxImagePixels = 1LL << 24;
 // The font GDI makes for a style: height = fontSize (the cell height), DEFAULT_CHARSET.
 LOGFONTW StyleLogFont(const MarkupStyle& style);
 
-// The markup engine's surface on a device context it does not own, drawing with a DrawManager.
-// The fonts it makes are its own; at its end the context gets back its font, text colours and
-// background mode. Use one surface per pass, or per paint. It justifies text itself, with the
-// advance of each character, instead of with the context's justification, which only widens
-// the font's break character: some fonts do not name the space as theirs.
+// What the surfaces of one owner keep from one pass to the next: the fonts of the styles and the
+// images of the text. Around a pass, MarkUnused and ForgetUnused let go of what it did not use.
+struct SurfaceCache {
+    FontCache fonts;
+    ImageCache images;
+
+    void MarkUnused()
+    {
+        fonts.MarkUnused();
+        images.MarkUnused();
+    }
+    void ForgetUnused()
+    {
+        fonts.ForgetUnused();
+        images.ForgetUnused();
+    }
+};
+
+// The markup engine's surface on a device context it does not own, drawing with a DrawManager
+// and keeping its fonts and images in a cache; at its end the context gets back its font, text
+// colours and background mode. Use one surface at a time per cache. It justifies text itself,
+// with the advance of each character, instead of with the context's justification, which only
+// widens the font's break character: some fonts do not name the space as theirs.
 class GdiSurface final : public HostSurface {
 public:
-    GdiSurface(HDC dc, DrawManager& drawing);
+    GdiSurface(HDC dc, DrawManager& drawing, SurfaceCache& cache);
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
@@ -48,32 +66,22 @@ public:
     void DrawBackgroundImage(const PixelRect& rect, const BackgroundImageSource& source) override;
     void DrawBorderRect(const PixelRect& rect, Color lightColor, Color darkColor, int borderStyle, int width) override;
 
-    std::unique_ptr<SurfaceImage> OpenImage(const ImageRequest& request) override;
-    std::unique_ptr<SurfaceImage> OpenListIcon(ImageListHandle list, int index) override;
+    std::shared_ptr<const SurfaceImage> OpenImage(const ImageRequest& request) override;
+    std::shared_ptr<const SurfaceImage> OpenListIcon(ImageListHandle list, int index) override;
     void DrawImage(const SurfaceImage& image, const ImageDrawing& drawing) override;
 
 private:
-    // The fonts of one pass are few: a style's font is made once and kept for the pass.
-    struct CachedFont {
-        LOGFONTW logFont;
-        OwnedFont font;
-        FontMetrics metrics;
-    };
-    static constexpr std::size_t kFontCacheSize = 16;
-
-    // The index of the font in the cache, made when missing; none when GDI cannot make it.
-    std::optional<std::size_t> FindOrMakeFont(const LOGFONTW& logFont);
     // The pixels justification adds to the spaces of the text.
     int JustificationOf(std::wstring_view text) const;
 
     HDC dc_;
     DrawManager& drawing_;
+    SurfaceCache& cache_;
     HGDIOBJ originalFont_;
     COLORREF originalTextColor_;
     COLORREF originalBackColor_;
     int originalBackMode_;
-    std::vector<CachedFont> fonts_;
-    std::optional<std::size_t> current_;
+    const FontCache::Font* current_ = nullptr;
     int justifyExtra_ = 0;
     int justifyBreaks_ = 0;
     mutable std::vector<int> partialWidths_;

@@ -1,7 +1,6 @@
 #include "markup/win32/DrawManager.h"
 
 #include "framework/win32/GdiHandles.h"
-#include "markup/win32/IconBitmaps.h"
 
 namespace fennick {
 
@@ -34,33 +33,23 @@ SIZE DrawManager::GetBitmapSize(HBITMAP bitmap)
     return {info.bmWidth, info.bmHeight};
 }
 
-SIZE DrawManager::GetIconSize(HICON icon)
+HICON DrawManager::ScaleIcon(const IconBitmaps& icon, int width, int height)
 {
-    IconBitmaps bitmaps;
-    if (!bitmaps.Read(icon)) {
-        return {0, 0};
-    }
-    return bitmaps.size;
-}
-
-HICON DrawManager::ScaleIcon(HICON icon, int width, int height)
-{
-    IconBitmaps bitmaps;
-    if (width <= 0 || height <= 0 || !bitmaps.Read(icon) || !bitmaps.color) {
+    if (width <= 0 || height <= 0 || !icon.color || !icon.mask) {
         return nullptr;
     }
     const WindowDC screen;
     const MemoryDC sourceDC = MakeMemoryDC(screen.Get());
     const MemoryDC targetDC = MakeMemoryDC(screen.Get());
     BITMAP colorInfo{};
-    if (!screen.Get() || !sourceDC || !targetDC || !GetObjectW(bitmaps.color.get(), sizeof colorInfo, &colorInfo)) {
+    if (!screen.Get() || !sourceDC || !targetDC || !GetObjectW(icon.color.get(), sizeof colorInfo, &colorInfo)) {
         return nullptr;
     }
     const OwnedBitmap color =
-        StretchInto(sourceDC.get(), targetDC.get(), bitmaps.color.get(), bitmaps.size, colorInfo, width, height);
+        StretchInto(sourceDC.get(), targetDC.get(), icon.color.get(), icon.size, colorInfo, width, height);
     OwnedBitmap mask;
-    if (BITMAP maskInfo{}; GetObjectW(bitmaps.mask.get(), sizeof maskInfo, &maskInfo)) {
-        mask = StretchInto(sourceDC.get(), targetDC.get(), bitmaps.mask.get(), bitmaps.size, maskInfo, width, height);
+    if (BITMAP maskInfo{}; GetObjectW(icon.mask.get(), sizeof maskInfo, &maskInfo)) {
+        mask = StretchInto(sourceDC.get(), targetDC.get(), icon.mask.get(), icon.size, maskInfo, width, height);
     }
     ICONINFO scaled{};
     scaled.fIcon = TRUE;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 #include <iterator>
 
@@ -202,6 +203,7 @@ LRESULT MarkupLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
     case WM_MOUSELEAVE:
+        trackingLeave_ = false;
         OnMouseLeave();
         return 0;
     case kRecomposeMessage:
@@ -228,9 +230,12 @@ void MarkupLabel::OnLButtonDown(POINT point)
 
 void MarkupLabel::OnMouseMove()
 {
-    // Asked again on every move: a notice is sent once and then has to be asked for anew.
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-    TrackMouseEvent(&track);
+    // A leave notice is sent once and then has to be asked for anew; asking costs Wine a round
+    // trip to its server, too much for every move.
+    if (!trackingLeave_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+    }
 }
 
 void MarkupLabel::OnTimer(UINT_PTR id)
@@ -261,6 +266,7 @@ void MarkupLabel::OnSetText(const wchar_t* text)
 {
     rawText_ = false;
     text_ = text != nullptr ? text : L"";
+    surfaceCache_.images.Clear(); // a new text reads its image files anew
     // The window keeps the text too, for WM_GETTEXTLENGTH and for other programs reading it;
     // the static's own handling would paint it as plain text first.
     DefWindowProcW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
@@ -309,9 +315,29 @@ bool MarkupLabel::HoverAt(POINT point)
         links.HoverNowhere();
     }
     if (links.HoveredLink() != before) {
-        Compose(nullptr); // the link under the pointer shows its hover look at once
+        // The link under the pointer shows its hover look at once; nothing else changes.
+        const RECT changed = LinkBounds(before, links.HoveredLink());
+        Compose(nullptr, &changed);
     }
     return cursorShown;
+}
+
+RECT MarkupLabel::LinkBounds(int first, int second) const
+{
+    RECT bounds{};
+    for (const LinkArea& area : drawer_.Language().Links().Areas()) {
+        if (area.id == first || area.id == second) {
+            const RECT rect{area.left, area.top, area.right + 1, area.bottom + 1}; // the area's edges are in it
+            UnionRect(&bounds, &bounds, &rect);
+        }
+    }
+    if (IsRectEmpty(&bounds)) {
+        return bounds;
+    }
+    // A hover style may move an image to where its shadow falls.
+    const ShadowSettings& shadow = drawer_.Shadow();
+    InflateRect(&bounds, std::abs(shadow.offsetX) + shadow.blurX, std::abs(shadow.offsetY) + shadow.blurY);
+    return bounds;
 }
 
 } // namespace fennick

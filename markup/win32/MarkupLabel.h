@@ -7,6 +7,9 @@
 #include "markup/portable/LabelPlacement.h"
 #include "markup/portable/MarkupDrawer.h"
 #include "markup/win32/DrawManager.h"
+#include "markup/win32/GdiSurface.h"
+#include "markup/win32/LabelCanvas.h"
+#include "markup/win32/SelectedBitmap.h"
 #include "markup/win32/Win32PlatformActions.h"
 
 #include <windows.h>
@@ -15,10 +18,9 @@
 
 namespace fennick {
 
-class GdiSurface;
-
 // A static control that shows its window text as markup. Every paint lays the text out again
-// and composes it over a cached background in memory, so the label never flickers; links
+// and composes it over a cached background in memory, so the label never flickers; the fonts
+// and images of the text are kept from one paint to the next while the text uses them. Links
 // follow the pointer and clicks, and animated strips move on the ticks of kAnimationTimerId.
 // Attach it to a static of a dialog template; it takes the static's text, font and enabled
 // state. Configure it (margins, alignment, colours, background, frame, corners) at any time:
@@ -94,12 +96,14 @@ private:
     bool NeedsBackground(const RECT& client) const;
     void BuildBackground(HDC dc, const RECT& client);
     void DropBackground();
-    // Draws the background and the text of the last layout into `target`; null draws on the
-    // window itself.
-    void Compose(HDC target);
+    // Draws the background and the text of the last layout into `target`, within `area` (client
+    // coordinates) when one is given; null draws on the window itself.
+    void Compose(HDC target, const RECT* area = nullptr);
     void DrawMarkup(GdiSurface& surface);
-    // Copies the finished canvas to the target, inside the region, and frames it.
-    void Present(HDC target, HDC canvas, const RECT& client);
+    // Copies the area of the finished canvas to the target, inside the region, and frames it.
+    void Present(HDC target, HDC canvas, const RECT& client, const RECT& area);
+    // Where links `first` and `second` are drawn, with room for an image's shadow.
+    RECT LinkBounds(int first, int second) const;
     // Follows the pointer at a client point; true when it showed the link cursor.
     bool HoverAt(POINT point);
     // Gives the window the rounded region of its size, or takes a region away.
@@ -110,7 +114,9 @@ private:
 
     Win32PlatformActions actions_;
     DrawManager drawManager_;
-    OwnedBitmap backgroundBitmap_;
+    SurfaceCache surfaceCache_;
+    LabelCanvas canvas_;
+    SelectedBitmap background_;
     OwnedRegion windowRegion_; // in client coordinates; the window holds its own copy
     bool roundRegion_ = false;
     int cornerWidth_ = 0;
@@ -126,6 +132,7 @@ private:
     int alignFlags_ = 0;
     std::wstring text_;
     bool enabled_ = true;
+    bool trackingLeave_ = false; // a WM_MOUSELEAVE is asked for
     bool rawText_ = false;
     HFONT font_ = nullptr;
     Color textColor_ = kNoTextColor;

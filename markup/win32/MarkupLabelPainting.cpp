@@ -30,31 +30,6 @@ private:
     HDC dc_;
 };
 
-// A client-sized bitmap in a memory DC that starts as a copy of the background: the label draws
-// there and then copies all of it to the screen at once, so nothing flickers.
-class Canvas {
-public:
-    Canvas(HDC target, const RECT& client, HBITMAP background)
-        : dc_(MakeMemoryDC(target)), bitmap_(CreateCompatibleBitmap(target, client.right, client.bottom))
-    {
-        if (!dc_ || !bitmap_ || background == nullptr) {
-            return;
-        }
-        selection_.emplace(dc_.get(), bitmap_.get());
-        const MemoryDC source = MakeMemoryDC(target);
-        const GdiSelection sourceSelection(source.get(), background);
-        BitBlt(dc_.get(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
-    }
-
-    explicit operator bool() const { return selection_.has_value(); }
-    HDC Dc() const { return dc_.get(); }
-
-private:
-    MemoryDC dc_;
-    OwnedBitmap bitmap_;
-    std::optional<GdiSelection> selection_;
-};
-
 PixelRect Shifted(const PixelRect& rect, int dx, int dy)
 {
     return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
@@ -64,29 +39,38 @@ PixelRect Shifted(const PixelRect& rect, int dx, int dy)
 
 void MarkupLabel::OnPaint()
 {
-    const PaintScope paint(Handle());
-    const RECT client = ClientRect();
-    if (NeedsBackground(client)) {
-        BuildBackground(paint.Dc(), client);
+    surfaceCache_.MarkUnused();
+    {
+        const PaintScope paint(Handle());
+        const RECT client = ClientRect();
+        if (NeedsBackground(client)) {
+            BuildBackground(paint.Dc(), client);
+        }
+        const bool canvas = canvas_.Start(paint.Dc(), client, background_, client);
+        {
+            // The canvas measures as the screen does; laying out and drawing on one surface
+            // finds each font once a paint.
+            GdiSurface surface(canvas ? canvas_.Dc() : paint.Dc(), drawManager_, surfaceCache_);
+            LabelFrame frame;
+            frame.client = {client.left, client.top, client.right, client.bottom};
+            frame.marginX = marginX_;
+            frame.marginY = marginY_;
+            frame.style = static_cast<std::uint32_t>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+            frame.alignFlags = alignFlags_;
+            frame.rawText = rawText_;
+            drawer_.SetWrapWidth(LabelWrapWidth(frame));
+            textSize_ = drawer_.Measure(surface, MarkupToShow());
+            textRect_ = PlaceLabelText(frame, textSize_);
+            if (canvas) {
+                DrawMarkup(surface);
+            }
+        }
+        if (canvas) {
+            Present(paint.Dc(), canvas_.Dc(), client, client);
+        }
     }
-    const Canvas canvas(paint.Dc(), client, backgroundBitmap_.get());
-    // The canvas measures as the screen does; laying out and drawing on one surface makes each
-    // font once a paint.
-    GdiSurface surface(canvas ? canvas.Dc() : paint.Dc(), drawManager_);
-    LabelFrame frame;
-    frame.client = {client.left, client.top, client.right, client.bottom};
-    frame.marginX = marginX_;
-    frame.marginY = marginY_;
-    frame.style = static_cast<std::uint32_t>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-    frame.alignFlags = alignFlags_;
-    frame.rawText = rawText_;
-    drawer_.SetWrapWidth(LabelWrapWidth(frame));
-    textSize_ = drawer_.Measure(surface, MarkupToShow());
-    textRect_ = PlaceLabelText(frame, textSize_);
-    if (canvas) {
-        DrawMarkup(surface);
-        Present(paint.Dc(), canvas.Dc(), client);
-    }
+    // The label keeps what its text needs now, as this paint laid it out.
+    surfaceCache_.ForgetUnused();
 }
 
 std::wstring MarkupLabel::MarkupToShow() const
@@ -108,11 +92,11 @@ RECT MarkupLabel::ClientRect() const
 
 bool MarkupLabel::NeedsBackground(const RECT& client) const
 {
-    if (!backgroundBitmap_) {
+    if (!background_) {
         return true;
     }
     // A kept copy of the screen that the label has outgrown is completed from the screen.
-    const SIZE size = DrawManager::GetBitmapSize(backgroundBitmap_.get());
+    const SIZE size = DrawManager::GetBitmapSize(background_.Bitmap());
     return size.cx < client.right || size.cy < client.bottom;
 }
 
@@ -127,29 +111,27 @@ void MarkupLabel::BuildBackground(HDC dc, const RECT& client)
         const GdiSelection selection(memory.get(), bitmap.get());
         if (backMode_ == BackMode::ScreenCopy) {
             BitBlt(memory.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-            if (backgroundBitmap_) {
+            if (background_) {
                 // What lay beneath before the label first painted over it.
-                const MemoryDC old = MakeMemoryDC(dc);
-                const SIZE size = DrawManager::GetBitmapSize(backgroundBitmap_.get());
-                const GdiSelection oldSelection(old.get(), backgroundBitmap_.get());
-                BitBlt(memory.get(), 0, 0, size.cx, size.cy, old.get(), 0, 0, SRCCOPY);
+                const SIZE size = DrawManager::GetBitmapSize(background_.Bitmap());
+                BitBlt(memory.get(), 0, 0, size.cx, size.cy, background_.Dc(), 0, 0, SRCCOPY);
             }
         } else {
             drawManager_.FillBackground(memory.get(), backEffect_, client, backStartColor_, backMidColor_,
                                         backEndColor_, backEffectParam_, kBackgroundBlendPercent);
         }
     }
-    backgroundBitmap_ = std::move(bitmap);
+    background_.Reset(dc, std::move(bitmap));
 }
 
 void MarkupLabel::DropBackground()
 {
-    backgroundBitmap_.reset();
+    background_.Clear();
 }
 
-void MarkupLabel::Compose(HDC target)
+void MarkupLabel::Compose(HDC target, const RECT* area)
 {
-    if (!backgroundBitmap_ || Handle() == nullptr) {
+    if (!background_ || Handle() == nullptr) {
         return; // nothing laid out yet: the first paint composes
     }
     std::optional<WindowDC> own;
@@ -160,15 +142,18 @@ void MarkupLabel::Compose(HDC target)
         }
     }
     const RECT client = ClientRect();
-    const Canvas canvas(target, client, backgroundBitmap_.get());
-    if (!canvas) {
+    RECT drawn = client;
+    if (area != nullptr && !IntersectRect(&drawn, &client, area)) {
+        return;
+    }
+    if (!canvas_.Start(target, client, background_, drawn)) {
         return;
     }
     {
-        GdiSurface surface(canvas.Dc(), drawManager_);
+        GdiSurface surface(canvas_.Dc(), drawManager_, surfaceCache_);
         DrawMarkup(surface);
     }
-    Present(target, canvas.Dc(), client);
+    Present(target, canvas_.Dc(), client, drawn);
 }
 
 void MarkupLabel::DrawMarkup(GdiSurface& surface)
@@ -185,12 +170,13 @@ void MarkupLabel::DrawMarkup(GdiSurface& surface)
     drawer_.Draw(surface, textRect_);
 }
 
-void MarkupLabel::Present(HDC target, HDC canvas, const RECT& client)
+void MarkupLabel::Present(HDC target, HDC canvas, const RECT& client, const RECT& area)
 {
     if (windowRegion_) {
         SelectClipRgn(target, windowRegion_.get());
     }
-    BitBlt(target, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas, area.left, area.top,
+           SRCCOPY);
     if (windowRegion_) {
         if (frameBrush_) {
             FrameRgn(target, windowRegion_.get(), frameBrush_.get(), frameWidth_, frameHeight_);

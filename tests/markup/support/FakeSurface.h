@@ -96,7 +96,7 @@ public:
         calls.push_back({DrawKind::Border, rect, {}, lightColor, darkColor, borderStyle, width});
     }
 
-    std::unique_ptr<SurfaceImage> OpenImage(const ImageRequest& request) override
+    std::shared_ptr<const SurfaceImage> OpenImage(const ImageRequest& request) override
     {
         PixelSize size;
         std::wstring name;
@@ -112,19 +112,19 @@ public:
         if (request.kind == ImageKind::Icon && request.iconSize.width > 0 && request.iconSize.height > 0) {
             size = request.iconSize;
         }
-        return std::make_unique<Image>(*this, size, std::move(name));
+        return std::make_shared<Image>(*this, size, std::move(name));
     }
-    std::unique_ptr<SurfaceImage> OpenListIcon(ImageListHandle, int index) override
+    std::shared_ptr<const SurfaceImage> OpenListIcon(ImageListHandle, int index) override
     {
         if (index < 0 || index >= listIcons) {
             return nullptr;
         }
-        return std::make_unique<Image>(*this, PixelSize{16, 16}, L"list:" + std::to_wstring(index));
+        return std::make_shared<Image>(*this, PixelSize{16, 16}, L"list:" + std::to_wstring(index));
     }
     void DrawImage(const SurfaceImage& image, const ImageDrawing& drawing) override
     {
-        calls.push_back(
-            {DrawKind::Image, drawing.box, static_cast<const Image&>(image).name, 0, 0, drawing.style, drawing.frame});
+        calls.push_back({DrawKind::Image, drawing.box, static_cast<const Image&>(image).name, 0, 0, drawing.look.style,
+                         drawing.frame});
     }
 
     // Set up by the tests: the images that load, by resource number and by file, with their sizes.

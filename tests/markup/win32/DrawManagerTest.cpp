@@ -25,8 +25,8 @@ protected:
     void Draw(HBITMAP bitmap, int width, int height, std::int32_t style, int offset = 0, int blur = 0,
               COLORREF color = Black)
     {
-        manager.DrawBitmapImage(canvas.DC(), 2, 2, width, height, bitmap, true, Magenta, style, offset != 0, offset,
-                                offset, blur, blur, color);
+        const ImageLook look{style, true, Magenta, offset != 0, {false, offset, offset, blur, blur, color}};
+        manager.DrawPrepared(canvas.DC(), 2, 2, manager.PrepareBitmap(canvas.DC(), width, height, bitmap, look));
     }
     // The pixels from (x, y) on, along a row or down a column: 'L' red, 'D' blue, '.' white.
     std::string Trace(int x, int y, int count, bool down = false) const
@@ -135,7 +135,7 @@ TEST_F(Images, MagentaShowsTheBackgroundUnlessTheImageCarriesAlpha)
     EXPECT_FALSE(manager.HasAlpha());
     EXPECT_EQ(canvas.At(5, 5), Green);
     EXPECT_EQ(canvas.At(6, 3), Red);
-    manager.DrawBitmapImage(canvas.DC(), 2, 20, 8, 4, masked.get(), false, Magenta, 0, false, 0, 0, 0, 0, Black);
+    manager.DrawPrepared(canvas.DC(), 2, 20, manager.PrepareBitmap(canvas.DC(), 8, 4, masked.get(), {}));
     EXPECT_EQ(canvas.At(2, 20), Magenta) << "without a mask the image is opaque";
 
     canvas.Clear(Blue);
@@ -199,8 +199,8 @@ TEST_F(Images, StripsDrawOnlyExistingCellsAndNothingDrawsWithoutImageOrSize)
     const COLORREF cells[] = {Red, Blue, Green, Magenta};
     const OwnedBitmap strip = MakeBitmap(64, 16, [&](int x, int) { return cells[x / 16]; });
     const auto drawFrame = [&](HBITMAP bitmap, int frame, int cellWidth) {
-        manager.DrawStripFrame(canvas.DC(), 2, 2, 16, 16, bitmap, frame, cellWidth, 16, false, Magenta, 0, false, 0, 0,
-                               0, 0, Black);
+        manager.DrawPrepared(canvas.DC(), 2, 2,
+                             manager.PrepareStripFrame(canvas.DC(), 16, 16, bitmap, frame, {cellWidth, 16}, {}));
     };
     drawFrame(strip.get(), 3, 16);
     EXPECT_EQ(canvas.At(10, 10), Magenta);
@@ -211,7 +211,7 @@ TEST_F(Images, StripsDrawOnlyExistingCellsAndNothingDrawsWithoutImageOrSize)
     Draw(nullptr, 4, 4, 0);
     Draw(strip.get(), 0, 4, 0);
     Draw(strip.get(), 4, -4, ImageSoftShadow, 3, 3);
-    manager.DrawIconImage(canvas.DC(), 0, 0, 16, 16, nullptr, 0, false, 0, 0, 0, 0, Black);
+    manager.DrawPrepared(canvas.DC(), 0, 0, manager.PrepareIcon(canvas.DC(), 16, 16, IconBitmaps{}, {}));
     EXPECT_TRUE(canvas.Unchanged(White));
     EXPECT_EQ(manager.TransformColors(strip.get(), 0, 4, 0, false, 0, 0), nullptr);
 }
@@ -227,16 +227,20 @@ bool Opaque(int x, int y)
 
 TEST_F(Images, IconsAtTheirOwnSizeAreCopiedAndAtOthersScaledWithoutMixingColours)
 {
-    const OwnedIcon icon = MakeIcon(16, 16, Checker, Opaque);
-    const OwnedIcon scaled(DrawManager::ScaleIcon(icon.get(), 32, 32));
-    EXPECT_EQ(DrawManager::GetIconSize(scaled.get()).cy, 32);
+    IconBitmaps icon;
+    ASSERT_TRUE(icon.Read(MakeIcon(16, 16, Checker, Opaque).get()));
+    const OwnedIcon scaled(DrawManager::ScaleIcon(icon, 32, 32));
+    IconBitmaps scaledParts;
+    ASSERT_TRUE(scaledParts.Read(scaled.get()));
+    EXPECT_EQ(scaledParts.size.cy, 32);
     for (const auto& [width, height] : {std::pair{15, 15}, {17, 9}}) { // odd: not twice the hotspot
-        const SIZE size = DrawManager::GetIconSize(MakeIcon(width, height, Checker, Opaque).get());
-        EXPECT_EQ((std::pair<int, int>(size.cx, size.cy)), std::pair(width, height));
+        IconBitmaps odd;
+        ASSERT_TRUE(odd.Read(MakeIcon(width, height, Checker, Opaque).get()));
+        EXPECT_EQ((std::pair<int, int>(odd.size.cx, odd.size.cy)), std::pair(width, height));
     }
     for (const int size : {16, 32, 10}) {
         canvas.Clear(Green);
-        manager.DrawIconImage(canvas.DC(), 0, 0, size, size, icon.get(), 0, false, 0, 0, 0, 0, Black);
+        manager.DrawPrepared(canvas.DC(), 0, 0, manager.PrepareIcon(canvas.DC(), size, size, icon, {}));
         for (int i = 0; i < size * size; ++i) {
             const int x = i % size, y = i / size, iconX = x * 16 / size, iconY = y * 16 / size;
             const COLORREF color = canvas.At(x, y);
@@ -251,10 +255,13 @@ TEST_F(Images, IconsAtTheirOwnSizeAreCopiedAndAtOthersScaledWithoutMixingColours
 
 TEST_F(Images, OneColourIconsAreTheSilhouetteAndTheDcKeepsItsColours)
 {
-    const OwnedIcon icon = MakeIcon(16, 16, Checker, Opaque);
+    IconBitmaps icon;
+    ASSERT_TRUE(icon.Read(MakeIcon(16, 16, Checker, Opaque).get()));
     SetTextColor(canvas.DC(), Red);
     SetBkColor(canvas.DC(), Blue);
-    manager.DrawIconImage(canvas.DC(), 0, 0, 16, 16, icon.get(), ImageOneColor, false, 0, 0, 0, 0, Magenta);
+    const PreparedImage oneColor =
+        manager.PrepareIcon(canvas.DC(), 16, 16, icon, {.style = ImageOneColor, .shadow = {.color = Magenta}});
+    manager.DrawPrepared(canvas.DC(), 0, 0, oneColor);
     EXPECT_EQ(canvas.At(1, 1), White) << "the mask is read as plain black and white";
     EXPECT_TRUE(canvas.At(5, 5) == Magenta && canvas.At(6, 5) == Magenta);
     EXPECT_EQ(GetTextColor(canvas.DC()), Red);

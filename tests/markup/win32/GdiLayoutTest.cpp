@@ -21,12 +21,12 @@ protected:
 
     PixelSize Measure(std::wstring_view text)
     {
-        GdiSurface surface(canvas.DC(), drawing);
+        GdiSurface surface(canvas.DC(), drawing, cache);
         return drawer.Measure(surface, text);
     }
     void Draw(const PixelRect& rect)
     {
-        GdiSurface surface(canvas.DC(), drawing);
+        GdiSurface surface(canvas.DC(), drawing, cache);
         drawer.Draw(surface, rect);
     }
     // The rightmost column of the band of rows that is not white; -1 when all is white.
@@ -44,6 +44,7 @@ protected:
 
     Canvas canvas{300, 200, White};
     DrawManager drawing;
+    SurfaceCache cache;
     Win32PlatformActions actions;
     MarkupDrawer drawer{actions};
 };

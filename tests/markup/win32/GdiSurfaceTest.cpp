@@ -7,20 +7,22 @@
 namespace fennick {
 namespace {
 
-TEST(GdiSurfaceTest, MeasuresWithCachedStyleFontsAndGivesTheContextBackAsItWas)
+TEST(GdiSurfaceTest, MeasuresWithKeptStyleFontsAndGivesTheContextBackAsItWas)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
     SetTextColor(dc, RGB(1, 2, 3));
     SetBkMode(dc, OPAQUE);
     DrawManager drawing;
+    SurfaceCache cache;
     HGDIOBJ first = nullptr;
+    HGDIOBJ second = nullptr;
+    MarkupStyle style;
+    style.fontSize = 20;
+    style.italic = style.underline = true;
+    style.fontFamily = L"Arial";
     {
-        MarkupStyle style;
-        style.fontSize = 20;
-        style.italic = style.underline = true;
-        style.fontFamily = L"Arial";
-        GdiSurface surface(dc, drawing);
+        GdiSurface surface(dc, drawing, cache);
         surface.SelectStyleFont(style);
         surface.SetTextColors(RGB(9, 9, 9), BackMode::Transparent, 0);
         first = GetCurrentObject(dc, OBJ_FONT);
@@ -42,16 +44,28 @@ TEST(GdiSurfaceTest, MeasuresWithCachedStyleFontsAndGivesTheContextBackAsItWas)
                   std::pair(static_cast<int>(metrics.tmAscent), static_cast<int>(metrics.tmDescent)));
         style.fontSize = 30;
         surface.SelectStyleFont(style);
-        EXPECT_NE(GetCurrentObject(dc, OBJ_FONT), first);
+        second = GetCurrentObject(dc, OBJ_FONT);
+        EXPECT_NE(second, first);
         style.fontSize = 20;
         surface.SelectStyleFont(style);
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), first) << "a font made once in a pass is used again";
-        style.fontSize = 100000;
-        EXPECT_EQ(StyleLogFont(style).lfHeight, kMaxFontHeight);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), first) << "a font made once is used again";
     }
     EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), original);
-    EXPECT_EQ(GetObjectType(first), 0u) << "the fonts end with the surface";
     EXPECT_EQ(std::pair(GetTextColor(dc), GetBkMode(dc)), std::pair(RGB(1, 2, 3), OPAQUE));
+
+    // The fonts outlive the surface until a pass between MarkUnused and ForgetUnused leaves them
+    // unused.
+    cache.fonts.MarkUnused();
+    {
+        GdiSurface next(dc, drawing, cache);
+        next.SelectStyleFont(style);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), first) << "the next pass finds the font kept";
+    }
+    cache.fonts.ForgetUnused();
+    EXPECT_NE(GetObjectType(first), 0u);
+    EXPECT_EQ(GetObjectType(second), 0u) << "a font the pass did not use goes";
+    style.fontSize = 100000;
+    EXPECT_EQ(StyleLogFont(style).lfHeight, kMaxFontHeight);
     DeleteDC(dc);
 }
 

@@ -72,27 +72,32 @@ int wmain(int argc, wchar_t** argv)
                                                              {L"hard shadow", ImageHardShadow},
                                                              {L"soft shadow", ImageSoftShadow}};
     for (const auto& [name, look] : looks) {
-        samples.push_back(
-            {name, [&, look](HDC dc, int x, int y) {
-                 const HBITMAP art = masked.get();
-                 manager.DrawBitmapImage(dc, x + 4, y + 2, 48, 48, art, true, Magenta, look, true, 5, 5, 4, 4, Shadow);
-                 manager.DrawBitmapImage(dc, x + 60, y + 2, 48, 48, art, false, Magenta, look, false, 0, 0, 0, 0, 0);
-             }});
+        samples.push_back({name, [&, look](HDC dc, int x, int y) {
+                               const HBITMAP art = masked.get();
+                               const ImageLook shadowed{look, true, Magenta, true, {false, 5, 5, 4, 4, Shadow}};
+                               manager.DrawPrepared(dc, x + 4, y + 2, manager.PrepareBitmap(dc, 48, 48, art, shadowed));
+                               manager.DrawPrepared(dc, x + 60, y + 2,
+                                                    manager.PrepareBitmap(dc, 48, 48, art, {.style = look}));
+                           }});
     }
     samples.push_back(
         {L"alpha", [&](HDC dc, int x, int y) {
              manager.FillBackground(dc, EffectHGradient, {x, y, x + 112, y + 60}, RGB(255, 255, 255), 0, 0, 0, 0);
-             manager.DrawBitmapImage(dc, x + 32, y + 6, 48, 48, alpha.get(), true, Magenta, 0, false, 0, 0, 0, 0, 0);
+             const ImageLook masked{.hasMask = true, .maskColor = Magenta};
+             manager.DrawPrepared(dc, x + 32, y + 6, manager.PrepareBitmap(dc, 48, 48, alpha.get(), masked));
          }});
     samples.push_back({L"icon 32 / 48", [&](HDC dc, int x, int y) {
-                           manager.DrawIconImage(dc, x + 4, y + 10, 32, 32, icon.get(), 0, false, 0, 0, 0, 0, 0);
-                           manager.DrawIconImage(dc, x + 50, y + 2, 48, 48, icon.get(), ImageSoftShadow, true, 4, 4, 3,
-                                                 3, Shadow);
+                           IconBitmaps parts;
+                           parts.Read(icon.get());
+                           manager.DrawPrepared(dc, x + 4, y + 10, manager.PrepareIcon(dc, 32, 32, parts, {}));
+                           const ImageLook shadowed{ImageSoftShadow, false, 0, true, {false, 4, 4, 3, 3, Shadow}};
+                           manager.DrawPrepared(dc, x + 50, y + 2, manager.PrepareIcon(dc, 48, 48, parts, shadowed));
                        }});
     samples.push_back({L"strip frames, tiled", [&](HDC dc, int x, int y) {
                            for (int frame = 0; frame < 4; ++frame) {
-                               manager.DrawStripFrame(dc, x + 4 + frame * 27, y, 24, 24, strip.get(), frame, 16, 16,
-                                                      false, Magenta, 0, false, 0, 0, 0, 0, 0);
+                               manager.DrawPrepared(
+                                   dc, x + 4 + frame * 27, y,
+                                   manager.PrepareStripFrame(dc, 24, 24, strip.get(), frame, {16, 16}, {}));
                            }
                            const MemoryDC stripDC = MakeMemoryDC(dc);
                            const GdiSelection selection(stripDC.get(), strip.get());
