@@ -104,6 +104,26 @@ TEST(Textures, MetalIsReproducibleFromItsSeedAndEveryEffectSurvivesDegenerateSiz
     }
 }
 
+// Without noise the shades are exact ramps: the horizontal one rises row by row from the bottom,
+// the vertical one falls column by column from the left, the diagonal one is half of each.
+TEST(Textures, ShadesRampFromTheirStartWithoutNoise)
+{
+    const PaletteBitmap horizontal = Render(5, 4, EffectHShade, 0);
+    const PaletteBitmap vertical = Render(5, 4, EffectVShade, 0);
+    const PaletteBitmap diagonal = Render(5, 4, EffectDiagShade, 0);
+    const int byRow[4] = {191, 127, 63, 0};
+    const int byColumn[5] = {255, 204, 153, 102, 51};
+    const int diagonalRows[4][5] = {
+        {222, 196, 171, 145, 120}, {190, 164, 139, 113, 88}, {158, 132, 107, 81, 56}, {127, 101, 76, 50, 25}};
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_EQ(horizontal.PixelAt(x, y), byRow[y]) << x << "," << y;
+            EXPECT_EQ(vertical.PixelAt(x, y), byColumn[x]) << x << "," << y;
+            EXPECT_EQ(diagonal.PixelAt(x, y), diagonalRows[y][x]) << x << "," << y;
+        }
+    }
+}
+
 // A streak runs from its start down to the left; its reflection through (width / 2, start row)
 // runs up to the right, as far as the area lets each run.
 TEST(Textures, MetalStreaksAndTheirReflectionsRunToTheAreasEdges)
